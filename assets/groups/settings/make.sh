@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Ships the settings file with every game startable on a fresh install.
+set -euo pipefail
+src=$1 app=$2
+mkdir -p "$app/Data"
+cp "$src/data.ini" "$app/Data/data.ini"

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs everything needed to build, run and test the program on Debian 12 (idempotent).
+set -euo pipefail
+pkgs=(build-essential cmake ninja-build pkg-config
+      qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
+      libqt6svg6 libqt6multimedia6 qt6-image-formats-plugins
+      libjpeg-dev libgtest-dev
+      espeak-ng sox libsox-fmt-all
+      xvfb openbox xdotool imagemagick x11-apps
+      fonts-dejavu-core fonts-comfortaa fonts-liberation2
+      pulseaudio pulseaudio-utils gstreamer1.0-plugins-base)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
+  $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
+fi
