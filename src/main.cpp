@@ -1,1 +1,22 @@
-int main() { return 0; }
+// Brimbola Cz.IV Demo: speech-therapy games for young children.
+#include "platform/guardedapplication.h"
+#include "platform/keystate.h"
+#include "platform/qtsoundplayer.h"
+#include "platform/services.h"
+#include "platform/singleinstance.h"
+#include "platform/timeservice.h"
+#include "shell/startup.h"
+
+#include <QDateTime>
+
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    KeyState::Install();
+    RealTimeService time;
+    QtSoundPlayer sound;
+    RandomSource random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    ServicesScope services({&time, &sound, &random});
+    Startup startup(QCoreApplication::applicationDirPath(), SingleInstance::DefaultFolder());
+    return startup.Run();
+}

@@ -1,0 +1,173 @@
+// The program's start and end (see startup.h).
+#include "startup.h"
+
+#include "Cdisplay.h"
+#include "_cblad.h"
+#include "errorbox.h"
+#include "menu/Fmmain.h"
+#include "menu/Fmsplashscreen.h"
+#include "platform/guardedapplication.h"
+#include "platform/messageboxes.h"
+#include "platform/picturestore.h"
+#include "platform/singleinstance.h"
+#include "settingsfile.h"
+#include "startuplog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QApplication>
+#include <QWindow>
+
+namespace {
+const QString kAlreadyRunning = QStringLiteral(
+    "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie komputer.");
+
+// Lets the window system map the window, then paints it, so that it is seen before the slow steps.
+void ShowPainted(QWidget& window)
+{
+    constexpr int kMapWaitMs = 500;
+    QElapsedTimer waited;
+    waited.start();
+    QCoreApplication::processEvents();
+    while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < kMapWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents, 20);
+    window.repaint();
+}
+
+void BringToFront(QWidget* window)
+{
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
+}
+}  // namespace
+
+Startup::Startup(QString programFolder, QString lockFolder)
+    : programFolder_(std::move(programFolder)), lockFolder_(std::move(lockFolder))
+{
+}
+
+Startup::~Startup()
+{
+    Finish();
+}
+
+bool Startup::Begin()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProvisionalTitle));
+    instance_ = std::make_unique<SingleInstance>(lockFolder_);
+    switch (instance_->Acquire()) {
+    case SingleInstance::Outcome::First:
+        break;
+    case SingleInstance::Outcome::OtherRaised:
+        finished_ = true;
+        return false;
+    case SingleInstance::Outcome::OtherSilent:
+        CurrentMessageBoxes().Show(nullptr, QString::fromLatin1(kTitle), kAlreadyRunning, MessageIcon::Error);
+        finished_ = true;
+        return false;
+    }
+    instance_->onRaiseRequest = [this] { RaiseFromAnotherCopy(); };
+    QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
+    FillDisplayFromScreen();
+
+    // First phase: splash, screen, working folder, settings.
+    try {
+        FormSplashScreen = std::make_unique<TFormSplashScreen>(programFolder_);
+        FormSplashScreen->show();
+        ShowPainted(*FormSplashScreen);
+        if (IsScreenTooSmall())
+            throw CBlad(2);
+        startDir_ = QDir::currentPath();
+        startDirSaved_ = true;
+        if (!QDir::setCurrent(programFolder_) || !CheckSettingsFile(programFolder_))
+            throw CBlad(4);
+    } catch (...) {
+        ShowFailure(std::current_exception());
+        Finish();
+        return false;
+    }
+
+    // Second phase: the shared objects and every window.
+    try {
+        ResetSharedPictureStore(programFolder_ + "/Data/Res");
+        mainWindow_ = std::make_unique<TFormMain>();
+        mainWindow_->show();
+        // Window managers keep a transient window above its parent: the splash stays in front of
+        // the menu until the hand-over.
+        if (FormSplashScreen && FormSplashScreen->windowHandle() && mainWindow_->windowHandle())
+            FormSplashScreen->windowHandle()->setTransientParent(mainWindow_->windowHandle());
+        LogStartupMilestone("main window shown");
+    } catch (...) {
+        ShowFailure(std::current_exception());
+        Finish();
+        return false;
+    }
+    return true;
+}
+
+void Startup::Exec()
+{
+    if (!mainWindow_ || finished_)
+        return;
+    if (mainWindow_->isVisible() && !GuardedApplication::HasPending()) {
+        const QMetaObject::Connection quit =
+            QObject::connect(mainWindow_.get(), &TFormMain::Closed, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        QObject::disconnect(quit);
+    }
+    try {
+        GuardedApplication::RethrowPending();
+    } catch (...) {
+        ShowFailure(std::current_exception());
+    }
+}
+
+void Startup::Finish()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    FormSplashScreen.reset();
+    RestoreWorkingFolder();
+    if (instance_)
+        instance_->Release();
+    mainWindow_.reset();
+}
+
+int Startup::Run()
+{
+    if (Begin()) {
+        Exec();
+        Finish();
+    }
+    return 0;
+}
+
+void Startup::RaiseFromAnotherCopy()
+{
+    if (FormSplashScreen)
+        BringToFront(FormSplashScreen.get());
+    else if (mainWindow_)
+        BringToFront(mainWindow_.get());
+}
+
+void Startup::ShowFailure(std::exception_ptr failure)
+{
+    QWidget* owner = FormSplashScreen.get();
+    try {
+        std::rethrow_exception(failure);
+    } catch (const CBlad& error) {
+        ShowError(error, owner);
+    } catch (...) {
+        ShowFatalError(owner);
+    }
+}
+
+void Startup::RestoreWorkingFolder()
+{
+    if (startDirSaved_)
+        QDir::setCurrent(startDir_);
+}

@@ -1,0 +1,45 @@
+// The program's start and end: one copy per desktop, the splash window, the screen and settings
+// checks, the shared objects and windows, the main window's event loop, and the clean-up that always
+// puts the working folder back. Every failure that ends the program is shown here.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class SingleInstance;
+class TFormMain;
+
+class Startup {
+public:
+    static constexpr char kProvisionalTitle[] = "S-Brimbola Cz.IV Demo";
+    static constexpr char kTitle[] = "Brimbola Cz.IV Demo";
+
+    // `programFolder`: where Data/ is and statistics and recordings are written.
+    explicit Startup(QString programFolder, QString lockFolder);
+    ~Startup();
+
+    // Everything up to the event loop; the main window is then on screen. False when the program
+    // must end now (another copy runs, or a failure has been shown and cleaned up after).
+    bool Begin();
+    // The main window's event loop, until it closes. A failure raised meanwhile is shown.
+    void Exec();
+    // Clean-up: shared objects, the splash, the working folder, the single-instance lock.
+    void Finish();
+    // Begin, Exec, Finish. The exit code, always 0.
+    int Run();
+
+    TFormMain* MainWindow() const { return mainWindow_.get(); }
+
+private:
+    void RaiseFromAnotherCopy();
+    void ShowFailure(std::exception_ptr failure);
+    void RestoreWorkingFolder();
+
+    QString programFolder_;
+    QString lockFolder_;
+    QString startDir_;
+    bool startDirSaved_ = false;
+    bool finished_ = false;
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<TFormMain> mainWindow_;
+};

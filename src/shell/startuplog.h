@@ -1,0 +1,5 @@
+// Start-up timing for measuring: milestones are logged under the category "brimbola.startup"
+// (enable with QT_LOGGING_RULES="brimbola.startup.info=true").
+#pragma once
+
+void LogStartupMilestone(const char* what);

@@ -1,0 +1,99 @@
+// Picture files: JPEG through libjpeg (a broken file is an error, never the end of the program) and
+// BMP in its 24-bit and 8-bit grey forms.
+#include "platform/imagefiles.h"
+#include "support/programfolder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / w, y * 255 / h, 128));
+    return image;
+}
+
+QByteArray Encode(const QImage& image, const char* format, int quality = 95)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+int MaxChannelDifference(const QImage& a, const QImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+}  // namespace
+
+TEST(Jpeg, DecodesColourAndGreyFilesToOpaqueRgb32)
+{
+    const QImage original = Gradient(64, 48);
+    const QImage decoded = DecodeJpeg(Encode(original, "JPG"));
+    ASSERT_EQ(decoded.format(), QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), original.size());
+    EXPECT_LE(MaxChannelDifference(decoded, original), 12);
+    EXPECT_EQ(qAlpha(decoded.pixel(5, 5)), 255);
+
+    const QImage grey = DecodeJpeg(Encode(original.convertToFormat(QImage::Format_Grayscale8), "JPG"));
+    ASSERT_EQ(grey.format(), QImage::Format_RGB32);
+    const QRgb p = grey.pixel(30, 20);
+    EXPECT_EQ(qRed(p), qGreen(p));
+    EXPECT_EQ(qGreen(p), qBlue(p));
+}
+
+TEST(Jpeg, BrokenTruncatedOrMissingFilesAreErrors)
+{
+    const QByteArray good = Encode(Gradient(64, 48), "JPG");
+    EXPECT_THROW(DecodeJpeg(good.left(good.size() / 2)), ImageError);   // cut in the scan data
+    EXPECT_THROW(DecodeJpeg(good.left(100)), ImageError);               // cut in the header
+    EXPECT_THROW(DecodeJpeg(QByteArray()), ImageError);
+    EXPECT_THROW(DecodeJpeg("definitely not a picture"), ImageError);
+    QByteArray damaged = good;
+    for (qsizetype i = damaged.size() / 2; i < damaged.size() / 2 + 40; ++i)
+        damaged[i] = char(0xFF);  // markers where scan data belongs
+    EXPECT_THROW(DecodeJpeg(damaged), ImageError);
+    EXPECT_THROW(DecodeJpegFile("/nonexistent/picture.xji"), ImageError);
+}
+
+TEST(Bmp, ReadsTwentyFourBitAndGreyFilesWhateverTheExtension)
+{
+    ProgramFolder folder;
+    const QImage colour = Gradient(20, 10);
+    folder.Write("colour.xbi", Encode(colour, "BMP"));
+    const QImage read = DecodeBmpFile(folder.File("colour.xbi"));
+    EXPECT_EQ(read.format(), QImage::Format_RGB32);
+    EXPECT_EQ(MaxChannelDifference(read, colour), 0);
+
+    QImage grey(8, 4, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.append(qRgb(i, i, i));
+    grey.setColorTable(palette);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            grey.setPixel(x, y, uint(x * 30 + y));
+    folder.Write("mask_m.xbi", Encode(grey, "BMP"));
+    const QImage mask = DecodeBmpFile(folder.File("mask_m.xbi"));
+    ASSERT_EQ(mask.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(mask.constScanLine(3)[5], 5 * 30 + 3);
+
+    folder.Write("broken.xbi", "BM this is no bitmap");
+    EXPECT_THROW(DecodeBmpFile(folder.File("broken.xbi")), ImageError);
+    EXPECT_THROW(DecodeBmpFile(folder.File("missing.xbi")), ImageError);
+}

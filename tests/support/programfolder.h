@@ -1,0 +1,27 @@
+// A temporary program folder for a test: an empty Data folder, or one that reaches the generated
+// assets of the build, and helpers to put files into it.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+class ProgramFolder {
+public:
+    enum class Assets { None, Generated };
+    explicit ProgramFolder(Assets assets = Assets::None);
+
+    QString Path() const { return dir_.path(); }
+    QString File(const QString& relative) const { return dir_.filePath(relative); }
+    void Write(const QString& relative, const QByteArray& bytes) const;
+    void WriteJpeg(const QString& relative, const QImage& picture) const;
+    void WritePng(const QString& relative, const QImage& picture) const;
+    void Remove(const QString& relative) const;
+
+    // Where the build generated the assets.
+    static QString GeneratedData();
+
+private:
+    QTemporaryDir dir_;
+};
