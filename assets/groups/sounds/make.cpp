@@ -1,0 +1,8 @@
+// Generator of the sounds game's pictures: the scene, its hidden objects and the sound buttons.
+#include "assetkit.h"
+#include "sounds.h"
+
+int main(int argc, char** argv)
+{
+    return kit::Main(argc, argv, sounds::Make);
+}

@@ -1,0 +1,55 @@
+// Pictures of the sounds game: the back-yard scene, the hidden dog and trumpet (plain and
+// selected) cut to fit their hiding places, and the sound buttons in all their states.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace kit {
+class Generator;
+}
+
+namespace sounds {
+
+// Where things stand on one screen size; the game window places objects and buttons there.
+struct Layout {
+    QString suffix;        // "s" for 800 x 600, "b" for 1024 x 768
+    QSize screen;
+    QRect dog;             // the dog's hiding place (top-left fixed by the game window)
+    QRect trumpet;         // the trumpet's hiding place
+    QSize button;          // every sound button
+    QPoint buttons[9];     // top-left corners of the nine sound buttons
+    QRect helpButtons;     // the column of the help and stop buttons
+};
+
+const Layout& SmallLayout();
+const Layout& BigLayout();
+
+// The scene drawn at the layout's screen size, opaque.
+QImage Scene(const QByteArray& svg, const Layout& layout);
+
+// A hidden object as the game draws it: the scene under its place with the object on top, so
+// showing and hiding it leaves no seam. The selected look adds a golden glow and two sparkles.
+QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& objectSvg,
+                    bool selected);
+
+// A soft halo of `colour` around the opaque parts of `shape`, reaching `radius` pixels out.
+QImage Glow(const QImage& shape, QColor colour, int radius);
+
+// One sound button in its states, all the same size; each picture is pure white outside
+// the shape given by `mask` (white inside, black outside).
+struct ButtonLooks {
+    QImage normal, greyed, hover, pressed, mask;
+};
+ButtonLooks Buttons(QSize size);
+
+// The label band of a button: the strip where the game writes the sound word.
+QRect LabelBand(QSize size);
+
+// Writes every picture of the group.
+void Make(kit::Generator& generator);
+
+}  // namespace sounds

@@ -1,0 +1,289 @@
+// Checks of the sounds game's pictures: the hidden objects must vanish into the scene without a
+// seam, the buttons must follow the mask rule and keep their words readable.
+#include "assetkit.h"
+#include "sounds.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <tuple>
+
+namespace {
+
+const QString kGroup = QStringLiteral(GROUP_DIR);
+
+// Runs the generator once into a temporary program folder shared by all tests.
+class Generated : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        dir_ = new QTemporaryDir;
+        ASSERT_TRUE(dir_->isValid());
+        kit::Generator generator(kGroup, dir_->path());
+        sounds::Make(generator);
+        written_ = generator.Written();
+    }
+    static void TearDownTestSuite() { delete dir_; }
+
+    static QImage Load(const QString& relative)
+    {
+        QImage image(dir_->path() + "/" + relative);
+        EXPECT_FALSE(image.isNull()) << relative.toStdString();
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    static QTemporaryDir* dir_;
+    static int written_;
+};
+QTemporaryDir* Generated::dir_ = nullptr;
+int Generated::written_ = 0;
+
+int Diff(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Mean and largest colour difference between `part` and `whole` at `at`, over the outer
+// `ring` pixels of `part`.
+std::pair<double, int> BorderDifference(const QImage& part, const QImage& whole, QPoint at, int ring)
+{
+    long sum = 0;
+    int count = 0, worst = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            const int edge = std::min({x, y, part.width() - 1 - x, part.height() - 1 - y});
+            if (edge >= ring)
+                continue;
+            const int d = Diff(part.pixel(x, y), whole.pixel(at.x() + x, at.y() + y));
+            sum += d;
+            worst = std::max(worst, d);
+            ++count;
+        }
+    return {double(sum) / count, worst};
+}
+
+// Mean brightness difference: JPEG keeps brightness well even where it blurs colour.
+double MeanLumaDifference(const QImage& a, const QImage& b)
+{
+    long sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return double(sum) / (a.width() * a.height());
+}
+
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    long sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += Diff(a.pixel(x, y), b.pixel(x, y));
+    return double(sum) / (a.width() * a.height());
+}
+
+// Average colour step between neighbouring pixels: near 0 on a plain or softly shaded area.
+double Busyness(const QImage& image, const QRect& area)
+{
+    long sum = 0;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x < area.right(); ++x) {
+            sum += Diff(image.pixel(x, y), image.pixel(x + 1, y));
+            ++count;
+        }
+    return double(sum) / count;
+}
+
+const sounds::Layout* Layouts[] = {&sounds::SmallLayout(), &sounds::BigLayout()};
+
+TEST_F(Generated, EveryManifestFileIsWrittenAtItsSize)
+{
+    QFile manifest(kGroup + "/manifest.txt");
+    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
+    int listed = 0;
+    while (!manifest.atEnd()) {
+        const QString line = QString::fromUtf8(manifest.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList f = line.split(' ', Qt::SkipEmptyParts);
+        ASSERT_GE(f.size(), 4) << line.toStdString();
+        const QImage image = Load(f[0]);
+        EXPECT_EQ(image.size(), QSize(f[2].toInt(), f[3].toInt())) << f[0].toStdString();
+        ++listed;
+    }
+    EXPECT_EQ(listed, written_) << "every written file is listed, and only those";
+}
+
+TEST(SoundsObjects, LeaveTheEdgeOfTheirPlaceToTheScene)
+{
+    // Shown and hidden again and again, an object must not leave a trace: its outermost
+    // pixels are the scene's own, neither the drawing nor its glow may reach them.
+    QFile sceneSvg(kGroup + "/scene.svg");
+    ASSERT_TRUE(sceneSvg.open(QIODevice::ReadOnly));
+    const QByteArray svg = sceneSvg.readAll();
+    for (const sounds::Layout* layout : Layouts) {
+        const QImage scene = sounds::Scene(svg, *layout);
+        for (const auto& [file, place] : {std::pair{QString("dog.svg"), layout->dog},
+                                          std::pair{QString("trumpet.svg"), layout->trumpet}}) {
+            QFile source(kGroup + "/" + file);
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            const QByteArray drawing = source.readAll();
+            for (bool selected : {false, true}) {
+                const QImage picture = sounds::HiddenObject(scene, place, drawing, selected)
+                                           .convertToFormat(QImage::Format_RGB32);
+                const auto [mean, worst] = BorderDifference(picture, scene, place.topLeft(), 1);
+                EXPECT_EQ(worst, 0) << file.toStdString() << (selected ? " selected" : "");
+            }
+        }
+    }
+}
+
+TEST_F(Generated, ObjectFilesAreCutAtTheirPlaces)
+{
+    QFile sceneSvg(kGroup + "/scene.svg");
+    ASSERT_TRUE(sceneSvg.open(QIODevice::ReadOnly));
+    const QByteArray svg = sceneSvg.readAll();
+    for (const sounds::Layout* layout : Layouts) {
+        const QString s = layout->suffix;
+        const QImage scene = sounds::Scene(svg, *layout);
+        for (const auto& [name, drawing, place] :
+             {std::tuple{QString("ps"), QString("dog.svg"), layout->dog},
+              std::tuple{QString("tbk"), QString("trumpet.svg"), layout->trumpet}}) {
+            QFile source(kGroup + "/" + drawing);
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            const QByteArray object = source.readAll();
+            const QImage file = Load("Data/Intf/Odgl/" + name + "_" + s + ".xji");
+            ASSERT_EQ(file.size(), place.size());
+            // The written picture is the object over the scene at its place (JPEG adds a
+            // little noise), and clearly not over the scene a few pixels away.
+            const double here = MeanLumaDifference(
+                file, sounds::HiddenObject(scene, place, object, false).convertToFormat(QImage::Format_RGB32));
+            const double away = MeanLumaDifference(
+                file, sounds::HiddenObject(scene, place.translated(4, 4), object, false)
+                          .convertToFormat(QImage::Format_RGB32));
+            EXPECT_LT(here, 2.5) << name.toStdString();
+            EXPECT_LT(here * 2, away) << name.toStdString();
+        }
+    }
+}
+
+TEST(SoundsLayout, HidingPlacesKeepClearOfTheButtons)
+{
+    for (const sounds::Layout* layout : Layouts) {
+        const QRect screen(QPoint(0, 0), layout->screen);
+        for (const QRect& place : {layout->dog, layout->trumpet}) {
+            EXPECT_TRUE(screen.contains(place));
+            EXPECT_FALSE(place.intersects(layout->helpButtons));
+            for (const QPoint& at : layout->buttons)
+                EXPECT_FALSE(place.intersects(QRect(at, layout->button)));
+        }
+        EXPECT_FALSE(layout->dog.intersects(layout->trumpet));
+        for (const QPoint& at : layout->buttons)
+            EXPECT_TRUE(screen.contains(QRect(at, layout->button)));
+    }
+}
+
+TEST_F(Generated, ButtonsFollowTheMaskRule)
+{
+    for (const sounds::Layout* layout : Layouts) {
+        const QString s = layout->suffix;
+        const QImage mask = Load("Data/Intf/Odgl/matr_" + s + ".xbi");
+        int inside = 0;
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < mask.width(); ++x) {
+                const QRgb m = mask.pixel(x, y);
+                ASSERT_TRUE(m == qRgb(0, 0, 0) || m == qRgb(255, 255, 255)) << x << "," << y;
+                inside += m == qRgb(255, 255, 255);
+            }
+        // A pill almost filling its rectangle, with cut-off corners.
+        EXPECT_GT(inside, mask.width() * mask.height() * 8 / 10);
+        EXPECT_EQ(mask.pixel(0, 0), qRgb(0, 0, 0));
+        for (const QString& name : {"but_" + s + "_d", "but_g_" + s + "_d", "but_" + s + "_a",
+                                   "but_" + s + "_"}) {
+            const QImage picture = Load("Data/Intf/Odgl/" + name + ".xbi");
+            ASSERT_EQ(picture.size(), mask.size());
+            for (int y = 0; y < mask.height(); ++y)
+                for (int x = 0; x < mask.width(); ++x) {
+                    if (mask.pixel(x, y) == qRgb(0, 0, 0)) {
+                        ASSERT_EQ(picture.pixel(x, y), qRgb(255, 255, 255)) << name.toStdString();
+                    }
+                }
+        }
+    }
+}
+
+TEST_F(Generated, ButtonFacesKeepTheBlackWordReadable)
+{
+    for (const sounds::Layout* layout : Layouts) {
+        const QString s = layout->suffix;
+        const QRect band = sounds::LabelBand(layout->button);
+        // Where the widest words stand: from the smallest label offset to well inside.
+        const QRect words(layout->button.width() / 6, band.top() + 4, layout->button.width() * 2 / 3,
+                          band.height() - 8);
+        for (const QString& name : {"but_" + s + "_d", "but_g_" + s + "_d", "but_" + s + "_a",
+                                   "but_" + s + "_"}) {
+            const QImage picture = Load("Data/Intf/Odgl/" + name + ".xbi");
+            for (int y = words.top(); y <= words.bottom(); ++y)
+                for (int x = words.left(); x <= words.right(); ++x)
+                    ASSERT_GT(qGray(picture.pixel(x, y)), 200) << name.toStdString() << " " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(Generated, StatesLookDifferentAndTheGreyedOneIsPale)
+{
+    for (const sounds::Layout* layout : Layouts) {
+        const QString s = layout->suffix;
+        const QImage normal = Load("Data/Intf/Odgl/but_" + s + "_d.xbi");
+        const QImage greyed = Load("Data/Intf/Odgl/but_g_" + s + "_d.xbi");
+        EXPECT_GT(MeanDifference(normal, Load("Data/Intf/Odgl/but_" + s + "_a.xbi")), 5.0);
+        EXPECT_GT(MeanDifference(normal, Load("Data/Intf/Odgl/but_" + s + "_.xbi")), 5.0);
+        auto saturation = [](const QImage& image) {
+            long sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += QColor(image.pixel(x, y)).hsvSaturation();
+            return sum;
+        };
+        EXPECT_LT(saturation(greyed) * 2, saturation(normal));
+    }
+}
+
+TEST_F(Generated, TheButtonMeadowIsCalm)
+{
+    for (const sounds::Layout* layout : Layouts) {
+        const QImage scene = Load("Data/Intf/Odgl/mT_Odg_" + layout->suffix + ".xji");
+        QRect rows;
+        for (const QPoint& at : layout->buttons)
+            rows = rows.united(QRect(at, layout->button));
+        EXPECT_LT(Busyness(scene, rows), 1.5);
+    }
+}
+
+TEST(SoundsGlow, ReachesItsRadiusAndNoFurther)
+{
+    QImage dot(41, 41, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    dot.setPixel(20, 20, qRgba(0, 0, 0, 255));
+    const QImage glow = sounds::Glow(dot, Qt::yellow, 9).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_GT(qAlpha(glow.pixel(20, 20)), 200);
+    EXPECT_GT(qAlpha(glow.pixel(27, 20)), 0);
+    EXPECT_GT(qAlpha(glow.pixel(20, 13)), 0);
+    EXPECT_EQ(qAlpha(glow.pixel(35, 20)), 0);
+    EXPECT_EQ(qAlpha(glow.pixel(0, 0)), 0);
+    const QRgb c = glow.pixel(20, 20);
+    EXPECT_EQ(QColor(qRed(c), qGreen(c), qBlue(c)), QColor(Qt::yellow));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

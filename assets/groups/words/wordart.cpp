@@ -1,0 +1,319 @@
+// The word pictures and letter tiles of the practice words (see wordart.h).
+#include "wordart.h"
+
+#include "assetkit.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSvgRenderer>
+#include <cmath>
+#include <stdexcept>
+
+namespace words {
+
+namespace {
+
+constexpr int kBlock = 8;  // JPEG's block size: mask edges on it stay exact after compression
+
+// Colours shared by every drawing of the program.
+const QColor kPlum(0x3D, 0x2C, 0x4E);
+const QColor kLetterRed(0xE2, 0x1B, 0x2D);
+const QColor kLetterBlack(0x14, 0x10, 0x18);
+
+[[noreturn]] void Fail(const QString& what)
+{
+    throw std::runtime_error(what.toStdString());
+}
+
+QString SizeSuffixedPath(const QString& folder, const QString& name, const QString& suffix)
+{
+    return folder + name + suffix + ".xji";
+}
+
+}  // namespace
+
+QList<Word> ParseWordList(const QString& text)
+{
+    QList<Word> words;
+    QSet<QString> seen;
+    const QStringList lines = text.split('\n');
+    static const QRegularExpression nameRule(QStringLiteral("^[a-z]+$"));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QStringList fields = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        const QString where = QStringLiteral("word list line %1").arg(i + 1);
+        if (fields.size() != 2)
+            Fail(where + ": expected a name and a split");
+        Word word{fields[0], fields[1]};
+        if (!nameRule.match(word.name).hasMatch())
+            Fail(where + ": a file name must be plain lower-case ASCII letters");
+        if (seen.contains(word.name))
+            Fail(where + ": the word " + word.name + " is listed twice");
+        if (SplitPieces(word.split).isEmpty())
+            Fail(where + ": the split has no letters");
+        seen.insert(word.name);
+        words.append(word);
+    }
+    if (words.isEmpty())
+        Fail(QStringLiteral("the word list is empty"));
+    return words;
+}
+
+QList<Piece> SplitPieces(const QString& split)
+{
+    QList<Piece> pieces;
+    for (const QString& raw : split.split(',')) {
+        if (raw.isEmpty())
+            continue;
+        Piece piece;
+        piece.practised = raw.startsWith('_');
+        piece.text = piece.practised ? raw.mid(1) : raw;
+        // A lone "_" names no letter: there is no tile to show for it.
+        if (!piece.text.isEmpty())
+            pieces.append(piece);
+    }
+    return pieces;
+}
+
+QString FileNameForm(const QString& letter)
+{
+    // The order matters: the two-letter forms must be tried before their single letters.
+    static const QList<QPair<QString, QString>> table = {
+        {QStringLiteral("dż"), QStringLiteral("dzz")}, {QStringLiteral("dź"), QStringLiteral("dzzz")},
+        {QStringLiteral("ż"), QStringLiteral("zz")},   {QStringLiteral("ź"), QStringLiteral("zzz")},
+        {QStringLiteral("ó"), QStringLiteral("oo")},   {QStringLiteral("ł"), QStringLiteral("ll")},
+        {QStringLiteral("ć"), QStringLiteral("cc")},   {QStringLiteral("ś"), QStringLiteral("ss")},
+        {QStringLiteral("ń"), QStringLiteral("nn")},   {QStringLiteral("ę"), QStringLiteral("ee")},
+        {QStringLiteral("ą"), QStringLiteral("aa")},
+    };
+    for (const auto& [polish, ascii] : table)
+        if (letter == polish)
+            return ascii;
+    return letter;
+}
+
+QList<Tile> TilesFor(const QList<Word>& words)
+{
+    QList<Tile> tiles;
+    QSet<QString> seen;
+    auto add = [&](const QString& letter, bool red) {
+        const QString name = FileNameForm(letter) + (red ? QStringLiteral("_red") : QString());
+        if (seen.contains(name))
+            return;
+        seen.insert(name);
+        tiles.append(Tile{letter, name, red});
+    };
+    for (const Word& word : words)
+        for (const Piece& piece : SplitPieces(word.split)) {
+            // The flying saucer carries practised letters as plain blocks, so they need both.
+            add(piece.text, false);
+            if (piece.practised)
+                add(piece.text, true);
+        }
+    return tiles;
+}
+
+QList<Output> Plan(const QList<Word>& words)
+{
+    QList<Output> out;
+    const QString maskSmall = QStringLiteral("Data/Bion/_matr_shs.xji");
+    const QString maskLarge = QStringLiteral("Data/Bion/_matr_shb.xji");
+    out.append({maskSmall, "jpeg", kBigSmall, "mask"});
+    out.append({maskLarge, "jpeg", kBigLarge, "mask"});
+    static const char* const thumbSuffixes[3] = {"_ss", "_s", "_b"};
+    for (const Word& word : words) {
+        out.append({SizeSuffixedPath("Data/Bion/", word.name, "_shs"), "jpeg", kBigSmall,
+                    "white-outside=" + maskSmall});
+        out.append({SizeSuffixedPath("Data/Bion/", word.name, "_shb"), "jpeg", kBigLarge,
+                    "white-outside=" + maskLarge});
+        for (int i = 0; i < 3; ++i)
+            out.append({SizeSuffixedPath("Data/Klc/", word.name, thumbSuffixes[i]), "jpeg",
+                        QSize(kThumbSides[i], kThumbSides[i]), QString()});
+    }
+    for (const Tile& tile : TilesFor(words)) {
+        out.append({"Data/Res/" + tile.storeName + "_s.png", "png", QSize(kTileSmall, kTileSmall), {}});
+        out.append({"Data/Res/" + tile.storeName + "_b.png", "png", QSize(kTileLarge, kTileLarge), {}});
+    }
+    return out;
+}
+
+QString ManifestText(const QList<Word>& words)
+{
+    QString text = QStringLiteral(
+        "# Word pictures (big ones with their mask, small ones for tiles and maze cells) and the\n"
+        "# letter tiles of the picture store. Made by assetgen_words from words.txt and svg/.\n");
+    for (const Output& o : Plan(words)) {
+        QString line = QStringLiteral("%1 %2 %3 %4").arg(o.path, o.kind).arg(o.size.width()).arg(
+            o.size.height());
+        if (!o.checks.isEmpty())
+            line += ' ' + o.checks;
+        text += line + '\n';
+    }
+    return text;
+}
+
+QByteArray ScaleStrokes(const QByteArray& svg, double factor)
+{
+    static const QRegularExpression rule(QStringLiteral("stroke-width=\"([0-9]*\\.?[0-9]+)\""));
+    const QString text = QString::fromUtf8(svg);
+    QString result;
+    qsizetype last = 0;
+    auto it = rule.globalMatch(text);
+    while (it.hasNext()) {
+        const auto match = it.next();
+        result += text.mid(last, match.capturedStart() - last);
+        const double width = match.captured(1).toDouble() * factor;
+        result += QStringLiteral("stroke-width=\"%1\"").arg(width, 0, 'f', 3);
+        last = match.capturedEnd();
+    }
+    result += text.mid(last);
+    return result.toUtf8();
+}
+
+QImage RenderFitted(const QByteArray& svg, QSize canvas, const QRectF& box, double strokeScale)
+{
+    QSvgRenderer renderer(strokeScale == 1 ? svg : ScaleStrokes(svg, strokeScale));
+    if (!renderer.isValid())
+        Fail(QStringLiteral("invalid SVG drawing"));
+    QRectF view = renderer.viewBoxF();
+    if (view.isEmpty())
+        view = QRectF(QPointF(0, 0), QSizeF(renderer.defaultSize()));
+    if (view.isEmpty() || box.isEmpty())
+        Fail(QStringLiteral("SVG drawing without a size"));
+    const double scale = std::min(box.width() / view.width(), box.height() / view.height());
+    const QSizeF drawn(view.width() * scale, view.height() * scale);
+    const QRectF target(box.center().x() - drawn.width() / 2, box.center().y() - drawn.height() / 2,
+                        drawn.width(), drawn.height());
+    QImage image(canvas, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer.render(&painter, target);
+    return image;
+}
+
+QImage FrameMask(QSize size)
+{
+    QImage mask(size, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    // One block along the top and left edge stays black, and at the right and bottom as many
+    // whole blocks as leave at least half a block of black; three blocks are taken off each
+    // corner so the frame reads as rounded.
+    const int first = 1;
+    const int lastColumn = (size.width() - kBlock / 2) / kBlock - 1;
+    const int lastRow = (size.height() - kBlock / 2) / kBlock - 1;
+    auto cornerCut = [&](int c, int r) {
+        const int dc = std::min(c - first, lastColumn - c);
+        const int dr = std::min(r - first, lastRow - r);
+        return dc + dr < 2;
+    };
+    QPainter painter(&mask);
+    for (int r = first; r <= lastRow; ++r)
+        for (int c = first; c <= lastColumn; ++c)
+            if (!cornerCut(c, r))
+                painter.fillRect(c * kBlock, r * kBlock, kBlock, kBlock, Qt::white);
+    return mask;
+}
+
+QRectF ObjectBox(QSize size)
+{
+    // 3 blocks from the picture's edge: chroma blocks of 16 pixels and the decoder's smoothing
+    // between them then never carry colour into the black part of the mask.
+    const double margin = 3 * kBlock + size.width() / 80.0;
+    return QRectF(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+}
+
+QImage BigPicture(const QByteArray& svg, QSize size)
+{
+    const double strokeScale = 1.0;
+    const QImage shape = RenderFitted(svg, size, ObjectBox(size), strokeScale);
+    return kit::WhiteOutside(shape, FrameMask(size));
+}
+
+QImage Thumbnail(const QByteArray& svg, int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A soft card of cream paper, lighter in the middle, so the object stands out on any tile.
+    QRadialGradient glow(QPointF(side * 0.5, side * 0.42), side * 0.75);
+    glow.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
+    glow.setColorAt(0.6, QColor(0xFF, 0xF8, 0xE6));
+    glow.setColorAt(1, QColor(0xFF, 0xEB, 0xC4));
+    painter.fillRect(image.rect(), glow);
+    const double inset = side / 26.0;
+    const double radius = side / 7.0;
+    painter.setPen(QPen(QColor(0xF1, 0xD3, 0x9C), std::max(1.0, side / 40.0)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(inset, inset, side - 2 * inset, side - 2 * inset), radius, radius);
+    // Small pictures keep bolder outlines: a thin line vanishes at this size.
+    const double strokeScale = side < 70 ? 2.1 : side < 90 ? 1.8 : 1.55;
+    const double pad = side / 14.0;
+    painter.drawImage(0, 0, RenderFitted(svg, image.size(),
+                                         QRectF(pad, pad, side - 2 * pad, side - 2 * pad), strokeScale));
+    painter.end();
+    return image;
+}
+
+QImage TileImage(const QString& letter, int side, bool red)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = side / 44.0;  // everything is laid out at 44 pixels and scaled
+    const double outline = 2.0 * s;
+    const double radius = 8 * s;
+    const double depth = 5 * s;
+    const QRectF body(outline / 2 + 0.5, outline / 2 + 0.5, side - outline - 1, side - outline - 1);
+
+    // The tile's lower side shows below its face: that gives it its depth.
+    painter.setPen(QPen(kPlum, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(0xE8, 0xB0, 0x62));
+    painter.drawRoundedRect(body, radius, radius);
+
+    const QRectF face(body.left(), body.top(), body.width(), body.height() - depth);
+    QLinearGradient paper(face.topLeft(), face.bottomLeft());
+    paper.setColorAt(0, QColor(0xFF, 0xFC, 0xF2));
+    paper.setColorAt(1, QColor(0xFF, 0xEE, 0xC8));
+    painter.setBrush(paper);
+    painter.drawRoundedRect(face, radius, radius);
+
+    // A soft gloss along the top edge.
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 2 * s, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(face.left() + radius, face.top() + 3 * s),
+                     QPointF(face.right() - radius * 1.6, face.top() + 3 * s));
+
+    // The letter, as big as the face allows; several letters of one piece share the face.
+    int pixels = int(std::lround(31 * s));
+    QFont font = kit::LabelFont(pixels);
+    const double room = face.width() - 8 * s;
+    while (pixels > 8 && QFontMetricsF(font).horizontalAdvance(letter) > room)
+        font = kit::LabelFont(--pixels);
+    const QFontMetricsF metrics(font);
+    // One baseline for every tile, so that a word spelled with them reads as a line: the span
+    // from the top of "l" to the bottom of "y" is centred on the face. Across, the ink is centred.
+    const double above = -metrics.tightBoundingRect(QStringLiteral("l")).top();
+    const double below = metrics.tightBoundingRect(QStringLiteral("y")).bottom();
+    const QRectF ink = metrics.tightBoundingRect(letter);
+    const QPointF origin(face.center().x() - ink.center().x(),
+                         face.center().y() + (above - below) / 2);
+    QPainterPath path;
+    path.addText(origin, font, letter);
+    // A thin pen of the letter's own colour thickens the strokes so they read from afar.
+    const QColor colour = red ? kLetterRed : kLetterBlack;
+    painter.setPen(QPen(colour, 1.1 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(colour);
+    painter.drawPath(path);
+    painter.end();
+    return image;
+}
+
+}  // namespace words

@@ -1,0 +1,97 @@
+// The word pictures and letter tiles of the practice words: reading the word list, naming the
+// files the games open, and composing every picture from the SVG drawings.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace words {
+
+// One practice word: its ASCII file name ("lodowka") and its letter split ("_l,o,d,ó,w,k,a,").
+struct Word {
+    QString name;
+    QString split;
+};
+
+// One piece of a split: the letter(s) of one tile and whether the child practises it.
+struct Piece {
+    QString text;
+    bool practised = false;
+};
+
+// One letter tile picture of the store: the letter shown, its store name without the size suffix
+// ("zz", "l_red") and whether the letter is red.
+struct Tile {
+    QString letter;
+    QString storeName;
+    bool red = false;
+};
+
+// One file this group writes, as a manifest line needs it.
+struct Output {
+    QString path;    // relative to the program folder
+    QString kind;    // jpeg or png
+    QSize size;
+    QString checks;  // empty, "mask" or "white-outside=PATH"
+};
+
+// Word list: one word a line, "NAME SPLIT"; blank lines and "#" comments skipped. Throws
+// std::runtime_error naming the line when a line is malformed or a name repeats.
+QList<Word> ParseWordList(const QString& text);
+
+// The pieces of a split in order; empty pieces are skipped and a last piece without its comma
+// ends at the end of the text, as the games read it.
+QList<Piece> SplitPieces(const QString& split);
+
+// The ASCII form of a letter used in picture names ("ż" -> "zz"); other texts unchanged.
+QString FileNameForm(const QString& letter);
+
+// Every tile the words need, in order of first appearance: a plain tile for every piece and a red
+// one for every practised piece.
+QList<Tile> TilesFor(const QList<Word>& words);
+
+// Sizes shared with the games' layout.
+inline constexpr QSize kBigSmall{320, 270};   // Data/Bion/NAME_shs.xji
+inline constexpr QSize kBigLarge{410, 340};   // Data/Bion/NAME_shb.xji
+inline constexpr int kThumbSides[3] = {58, 76, 98};  // Data/Klc NAME_ss, NAME_s, NAME_b
+inline constexpr int kTileSmall = 44;
+inline constexpr int kTileLarge = 55;
+inline constexpr int kJpegQuality = 95;
+
+// Every file made for `words`, in the order the generator writes them.
+QList<Output> Plan(const QList<Word>& words);
+
+// The manifest text for `Plan(words)`, with a short header.
+QString ManifestText(const QList<Word>& words);
+
+// An SVG's drawing fitted into `box` (kept in proportion, centred) on a transparent canvas of
+// `canvas` size; every stroke-width is multiplied by `strokeScale` so outlines stay readable
+// when the drawing is shrunk. Throws on an invalid drawing.
+QImage RenderFitted(const QByteArray& svg, QSize canvas, const QRectF& box, double strokeScale = 1);
+
+// Multiplies every stroke-width="N" attribute of the drawing by `factor`.
+QByteArray ScaleStrokes(const QByteArray& svg, double factor);
+
+// The word pictures' mask: white inside a rounded frame, black outside. Its edges follow the
+// 8 x 8 blocks of JPEG so that the saved file decodes to pure black and white.
+QImage FrameMask(QSize size);
+
+// The area where a word picture's object is drawn: inside the frame, well away from its edge so
+// that JPEG colour blocks never reach the black part of the mask.
+QRectF ObjectBox(QSize size);
+
+// Big word picture: the drawing on white, pure white wherever the mask is black.
+QImage BigPicture(const QByteArray& svg, QSize size);
+
+// Small word picture for a tile or a maze cell: the drawing on a soft card of its own.
+QImage Thumbnail(const QByteArray& svg, int side);
+
+// A letter tile: the letter in black (or red) on a light tile with depth.
+QImage TileImage(const QString& letter, int side, bool red);
+
+}  // namespace words
