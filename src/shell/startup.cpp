@@ -95,10 +95,13 @@ bool Startup::Begin()
         ResetSharedPictureStore(programFolder_ + "/Data/Res");
         mainWindow_ = std::make_unique<TFormMain>();
         mainWindow_->show();
-        // Window managers keep a transient window above its parent: the splash stays in front of
-        // the menu until the hand-over.
-        if (FormSplashScreen && FormSplashScreen->windowHandle() && mainWindow_->windowHandle())
+        // Window managers put a screen-filling window above everything else, unless a window is
+        // its transient: mapped again as one, the splash stays in front until the hand-over.
+        if (FormSplashScreen && FormSplashScreen->windowHandle() && mainWindow_->windowHandle()) {
+            FormSplashScreen->hide();
             FormSplashScreen->windowHandle()->setTransientParent(mainWindow_->windowHandle());
+            FormSplashScreen->show();
+        }
         LogStartupMilestone("main window shown");
     } catch (...) {
         ShowFailure(std::current_exception());
