@@ -26,7 +26,7 @@ QFont LabelFont(int pixels, bool bold)
 }  // namespace
 
 TFormSplashScreen::TFormSplashScreen(const QString& programFolder)
-    : CWindowBase(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+    : CWindowBase(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen)
 {
     setWindowTitle(QString::fromLatin1(kTitle));
     QImage picture;
