@@ -37,11 +37,15 @@ Manifest Manifest::Load(const QString& assetsFolder)
                 }
             }
             for (int i = next; i < words.size(); ++i) {
-                if (words[i] == "mask")
+                static const QRegularExpression maskCheck("^mask(~(\\d+))?$");
+                static const QRegularExpression whiteCheck("^white-outside(~(\\d+))?=(.+)$");
+                if (const auto m = maskCheck.match(words[i]); m.hasMatch()) {
                     entry.mask = true;
-                else if (words[i].startsWith("white-outside="))
-                    entry.whiteOutsideOf = words[i].mid(int(strlen("white-outside=")));
-                else
+                    entry.maskTolerance = m.captured(2).toInt();
+                } else if (const auto w = whiteCheck.match(words[i]); w.hasMatch()) {
+                    entry.whiteTolerance = w.captured(2).toInt();
+                    entry.whiteOutsideOf = w.captured(3);
+                } else
                     throw std::runtime_error(QString("%1/manifest.txt:%2: unknown check %3")
                                                  .arg(group).arg(lineNumber).arg(words[i]).toStdString());
             }

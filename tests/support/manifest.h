@@ -13,8 +13,10 @@ struct ManifestEntry {
     QString kind;       // jpeg, bmp, bmpgrey, png, wav, maze, text
     int width = -1;     // -1 when the kind has no size
     int height = -1;
-    bool mask = false;            // pure black and white
+    bool mask = false;            // black and white
+    int maskTolerance = 0;        // how far from pure black or white a mask pixel may be
     QString whiteOutsideOf;       // the mask this picture is white outside of
+    int whiteTolerance = 0;       // how far from pure white a pixel outside that mask may be
     QString group;                // the asset group that makes it
     int line = 0;
 };
