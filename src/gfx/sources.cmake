@@ -1,0 +1,2 @@
+# Picture holders and picture widgets.
+list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cobiektgraficzny.cpp ${folder}/Graphicobject.cpp)

@@ -1,0 +1,5 @@
+# Start-up, errors, display and shared services.
+list(APPEND BRIMBOLA_CORE_SOURCES
+  ${folder}/_cblad.cpp ${folder}/_specfunc.cpp ${folder}/Cdisplay.cpp ${folder}/settingsfile.cpp
+  ${folder}/startuplog.cpp)
+list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp ${folder}/startup.cpp)
