@@ -1,36 +1,360 @@
-// The main window (see Fmmain.h).
+// The main menu (see Fmmain.h).
 #include "Fmmain.h"
 
+#include "Fmkomunikat.h"
+#include "Fmoprogramie.h"
 #include "Fmsplashscreen.h"
+#include "_custgry.h"
+#include "gfx/_ccheckbut.h"
+#include "gfx/_cprzycisk.h"
+#include "platform/hitarea.h"
 #include "platform/imagefiles.h"
+#include "platform/inifile.h"
+#include "platform/modalwindow.h"
+#include "platform/raster.h"
 #include "platform/services.h"
-#include "shell/_cblad.h"
 #include "platform/timeservice.h"
 #include "shell/Cdisplay.h"
+#include "shell/_cblad.h"
+#include "shell/_specfunc.h"
+#include "shell/settingsfile.h"
+#include "shell/shared.h"
 #include "shell/startuplog.h"
+#include "words/_cslowa.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
+
+using brimbola::Display;
+
+namespace {
+
+constexpr char kSettingsFile[] = "Data/data.ini";
+constexpr int kWordsPerLevel = 5, kSaucerWordsPerLevel = 4;
+constexpr qint16 kGroupBits = 0x00FF, kPositionBits = 0x7000;
+constexpr qint16 kMessageTooFewWords = 3, kMessageLastGroup = 1, kMessageLastPosition = 2, kMessageFixed = 52;
+
+struct Band {
+    int top, bottom;
+};
+// The y ranges of the six tabs on the strip, inclusive.
+constexpr Band kSmallBands[TFormMain::kTabs] = {{40, 110}, {125, 190}, {200, 260}, {265, 315}, {325, 385}, {390, 535}};
+constexpr Band kBigBands[TFormMain::kTabs] = {{52, 140}, {155, 240}, {250, 330}, {340, 410}, {420, 490}, {505, 565}};
+
+void ShowMessage(qint16 code)
+{
+    if (!FormKomunikat)
+        return;
+    FormKomunikat->ShowMessageCode(code);
+    FormKomunikat->ShowCentred();
+}
+
+}  // namespace
 
 TFormMain::TFormMain() : CWindowBase(nullptr)
 {
     setWindowTitle(QString::fromLatin1(kCaption));
     setProperty("brimbolaMainWindow", true);
-    QImage background;
+    setGeometry(0, 0, Display.ScreenWidth, Display.ScreenHeight);
+    const bool small = Display.IsSmall();
+    const int x0 = Display.OffsetX, y0 = Display.OffsetY, w = Display.DesignWidth, h = Display.DesignHeight;
+    const QString sfx = SizeSuffix();
     try {
-        LoadCenteredBackground(background, "Data/Intf/Spec/mT_m0" + SizeSuffix() + ".xji");
+        LoadCenteredBackground(background_, "Data/Intf/Spec/mT_m0" + sfx + ".xji");
+        for (int n = 1; n <= kTabs; ++n)
+            LoadBitmapFile(tabPictures_[size_t(n - 1)], QString("Data/Intf/Spec/mT_m%1%2.xbi").arg(n).arg(sfx));
     } catch (const ImageError&) {
         throw CBlad(1);
     }
-    Canvas() = background;
-    setGeometry(0, 0, brimbola::Display.ScreenWidth, brimbola::Display.ScreenHeight);
+    stripAt_ = small ? QPoint(x0 + 540, y0 + 58) : QPoint(x0 + 695, y0 + 75);
+
+    const QString captionNames[3] = {"nap_ilzadan", "nap_gloski", "nap_pozycja"};
+    const int captionY[3] = {small ? 170 : 210, small ? 250 : 330, small ? 370 : 500};
+    for (int row = 0; row < 3; ++row) {
+        CObiektGraficzny& caption = captions_[size_t(row)];
+        caption.Create(captionNames[row] + sfx);
+        caption.SetPosition(x0 + w / 2 - caption.Width() + (small ? 10 : 0), y0 + captionY[row]);
+        caption.SaveBackground(background_);
+    }
+    Canvas() = background_;
+
+    const int bottomRow = y0 + h - h / 7, recorderRow = y0 + h * 10 / 14;
+    auto button = [this](const char* picture, int x, int y, std::function<void()> action) {
+        auto* b = new CPrzyciskP(this, QString::fromLatin1(picture), &Canvas(), &background_, x, y, std::move(action));
+        b->setObjectName(QString::fromLatin1(picture));
+        buttons_.push_back(b);
+        return b;
+    };
+    button("oprogramie", x0 + w / 2 - 155, bottomRow, [this] { A_Oprogramie(); });
+    button("wyjdz", x0 + w / 2 - 55, bottomRow, [this] { A_Stop(); });
+    button("start", x0 + w / 2 + 35, bottomRow, [this] { A_Start(); });
+    // The recordings tab's buttons stay hidden until that tab has its list and recorder.
+    for (auto* b : {button("rrec", x0 + w / 2 - 15, recorderRow, {}), button("rodtworz", x0 + w / 2 - 95, recorderRow, {}),
+                    button("rstop", x0 + w / 2 - 55, recorderRow, {}),
+                    button("up", x0 + 240, y0 + (h / 70) * 22 - 32, {}),
+                    button("down", x0 + 240, y0 + (h / 70) * 22 + 256, {})}) {
+        b->hide();
+        recordingButtons_.push_back(b);
+    }
+    BuildRows();
+
+    tabStrip_ = new HitArea(this);
+    tabStrip_->setGeometry(QRect(stripAt_, tabPictures_[0].size()));
+    tabStrip_->filter = [this](HitEvent kind, QEvent* event) {
+        if (kind == HitEvent::Press && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            SelectTabAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
+        return kind == HitEvent::Press;
+    };
+    A_Zakladka();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::BuildRows()
+{
+    const bool small = Display.IsSmall();
+    const int x0 = Display.OffsetX, y0 = Display.OffsetY, w = Display.DesignWidth, h = Display.DesignHeight;
+    const int shift = small ? -10 : 0;
+    const int amountY = y0 + h / 3;
+    layout_[Amount] = {{"b_malo", "b_malo_g", x0 + w / 5 + shift, amountY, 1},
+                       {"b_srednio_g", "b_srednio_g", x0 + w / 5 + w / 6 + shift, amountY, 2},
+                       {"b_duzo_g", "b_duzo_g", x0 + w / 5 + w / 3 + shift, amountY, 3}};
+    const int upper = small ? y0 + h / 2 - 20 : y0 + h / 2 - h / 60;
+    const int lower = small ? y0 + h / 2 + 20 : y0 + h / 2 + h / 20;
+    const int col[4] = {x0 + (small ? 180 : 215), x0 + (small ? 270 : 335), x0 + (small ? 360 : 455),
+                        x0 + (small ? 450 : 575)};
+    const QString s = small ? "s_" : "b_";
+    layout_[Sounds] = {{small ? "s_J_g" : "B_J_g", small ? "s_J_g" : "B_J_g", col[0], upper, glos::J},
+                       {small ? "s_L" : "B_L", small ? "s_L_g" : "B_L_g", col[1], upper, glos::L},
+                       {s + "LI_g", s + "LI_g", col[2], upper, glos::LI},
+                       {s + "R_g", s + "R_g", col[3], upper, glos::R},
+                       {s + "TRDR_g", s + "TRDR_g", col[0], lower, glos::TRDR},
+                       {s + "PRBR_g", s + "PRBR_g", col[1], lower, glos::PRBR},
+                       {s + "KRGR_g", s + "KRGR_g", col[2], lower, glos::KRGR},
+                       {s + "INNE_g", s + "INNE_g", col[3], lower, glos::INNE}};
+    const int positionY = small ? y0 + h - h / 3 : y0 + 540;
+    layout_[Positions] = {{s + "naglos", s + "naglos_g", x0 + w / 5, positionY, glos::Naglos},
+                          {s + "srodglos_g", s + "srodglos_g", x0 + w / 5 + w / 6, positionY, glos::Srodglos},
+                          {s + "wyglos_g", s + "wyglos_g", x0 + w / 5 + w / 3, positionY, glos::Wyglos}};
+    for (int row = 0; row < 3; ++row) {
+        for (size_t i = 0; i < layout_[size_t(row)].size(); ++i) {
+            const RowButton& b = layout_[size_t(row)][i];
+            auto* active = new CCheckBut(this, b.active, &Canvas(), b.x, b.y,
+                                         [this, row, i](CCheckBut*) { Change(Row(row), int(i)); });
+            auto* fixed = new CCheckBut(this, b.fixed, &Canvas(), b.x, b.y, [this](CCheckBut*) { A_Null(); });
+            active->hide();
+            fixed->hide();
+            active_[size_t(row)].push_back(active);
+            fixed_[size_t(row)].push_back(fixed);
+        }
+    }
+}
+
+CUstGry& TFormMain::SettingsOf(int tab)
+{
+    switch (tab) {
+    case 1:
+        return UstOdglosy;
+    case 2:
+        return UstSelector;
+    case 3:
+        return UstTaipei;
+    case 4:
+        return UstHitmen;
+    default:
+        return UstLabirynt;
+    }
+}
+
+void TFormMain::SetGameWindow(int tab, CModalWindow* window)
+{
+    if (tab >= 1 && tab < kRecordingsTab)
+        gameWindows_[size_t(tab)] = window;
+}
+
+CPrzyciskP* TFormMain::Button(const QString& picture) const
+{
+    for (CPrzyciskP* b : buttons_)
+        if (b->objectName() == picture)
+            return b;
+    return nullptr;
+}
+
+int TFormMain::TabAt(int y, bool small)
+{
+    const Band* bands = small ? kSmallBands : kBigBands;
+    for (int tab = 0; tab < kTabs; ++tab)
+        if (y >= bands[tab].top && y <= bands[tab].bottom)
+            return tab + 1;
+    return 0;
+}
+
+void TFormMain::SelectTabAt(int y)
+{
+    if (busy_)
+        return;
+    const int tab = TabAt(y, Display.IsSmall());
+    if (tab == 0 || tab == Zakladka)
+        return;
+    Zakladka = qint16(tab);
+    IniFile(kSettingsFile).WriteInteger(QStringLiteral("DaneProgramu"), QStringLiteral("Zakladka"), Zakladka);
+    A_Zakladka();
+}
+
+void TFormMain::A_Zakladka()
+{
+    Canvas() = background_;
+    const int tab = std::clamp<int>(Zakladka, 1, kTabs);
+    raster::Copy(Canvas(), stripAt_, tabPictures_[size_t(tab - 1)]);
+    if (tab == kRecordingsTab) {
+        for (auto& row : active_)
+            HideRow(row);
+        for (auto& row : fixed_)
+            HideRow(row);
+        for (const CObiektGraficzny& caption : captions_)
+            caption.DrawBackground(Canvas());
+    } else {
+        for (const CObiektGraficzny& caption : captions_)
+            caption.Draw(Canvas());
+        ShowRows();
+    }
+    for (CPrzyciskP* b : buttons_)
+        b->Paint();
+    update();
+}
+
+void TFormMain::ShowRows()
+{
+    const CUstGry& settings = SettingsOf(Zakladka);
+    for (int row = 0; row < 3; ++row) {
+        bool fixed = true;
+        if (Zakladka == 2 || Zakladka == 3 || Zakladka == 5)
+            fixed = false;
+        else if (Zakladka == kSaucerTab)
+            fixed = row != Amount;
+        HideRow(fixed ? active_[size_t(row)] : fixed_[size_t(row)]);
+        ShowRow(fixed ? fixed_[size_t(row)] : active_[size_t(row)], Row(row), settings);
+    }
+}
+
+void TFormMain::HideRow(std::vector<CCheckBut*>& row)
+{
+    for (CCheckBut* b : row)
+        b->hide();
+}
+
+void TFormMain::ShowRow(std::vector<CCheckBut*>& row, Row which, const CUstGry& settings)
+{
+    for (size_t i = 0; i < row.size(); ++i) {
+        row[i]->show();
+        row[i]->SetChecked(IsChecked(which, int(i), settings));
+    }
+}
+
+bool TFormMain::IsChecked(Row which, int index, const CUstGry& settings) const
+{
+    const int bit = layout_[which][size_t(index)].bit;
+    switch (which) {
+    case Amount:
+        return settings.Poziom == bit;
+    case Sounds:
+        // The saucer practises L together with R or J: one bit checks all three.
+        if (Zakladka == kSaucerTab && (bit == glos::L || bit == glos::R || bit == glos::J))
+            return settings.HasGloski(glos::Saucer);
+        return settings.HasGloski(bit);
+    case Positions:
+        return settings.HasPozycja(bit);
+    }
+    return false;
+}
+
+void TFormMain::Change(Row which, int index)
+{
+    if (Zakladka < 1 || Zakladka >= kRecordingsTab)
+        return;
+    CUstGry& settings = SettingsOf(Zakladka);
+    const int bit = layout_[which][size_t(index)].bit;
+    switch (which) {
+    case Amount:
+        if (settings.Poziom == bit)
+            return;
+        settings.Poziom = qint16(bit);
+        break;
+    case Sounds: {
+        const qint16 changed = qint16(settings.Gloski ^ bit);
+        if ((changed & kGroupBits) == 0) {
+            ShowMessage(kMessageLastGroup);
+            return;
+        }
+        settings.Gloski = changed;
+        break;
+    }
+    case Positions: {
+        const qint16 changed = qint16(settings.Pozycja ^ bit);
+        if ((changed & kPositionBits) == 0) {
+            ShowMessage(kMessageLastPosition);
+            return;
+        }
+        settings.Pozycja = changed;
+        break;
+    }
+    }
+    SaveSettings(settings);
+    A_Zakladka();
+}
+
+void TFormMain::SaveSettings(const CUstGry& settings) const
+{
+    // The next start opens as the user left it; a settings file that cannot be written is no
+    // reason to stop a child's game.
+    IniFile ini(kSettingsFile);
+    ini.WriteInteger(settings.Name, QStringLiteral("Gloski"), settings.Gloski);
+    ini.WriteInteger(settings.Name, QStringLiteral("Poziom"), settings.Poziom);
+    ini.WriteInteger(settings.Name, QStringLiteral("Pozycja"), settings.Pozycja);
+}
+
+void TFormMain::A_Start()
+{
+    const int tab = Zakladka;
+    if (tab < 1 || tab >= kRecordingsTab)
+        return;
+    if (tab != kSoundsTab) {
+        const CUstGry& settings = SettingsOf(tab);
+        const int needed = settings.Poziom * (tab == kSaucerTab ? kSaucerWordsPerLevel : kWordsPerLevel);
+        if (Slowa)
+            Slowa->SelectBySettings(settings);
+        // A level below 1 would open a game without words.
+        if (settings.Poziom < 1 || !Slowa || Slowa->CandidateCount() < needed) {
+            ShowMessage(kMessageTooFewWords);
+            return;
+        }
+    }
+    if (CModalWindow* game = gameWindows_[size_t(tab)])
+        game->ShowModal();
+}
+
+void TFormMain::A_Stop()
+{
+    close();
+}
+
+void TFormMain::A_Oprogramie()
+{
+    if (FormOProgramie)
+        FormOProgramie->ShowModal();
+}
+
+void TFormMain::A_Null()
+{
+    ShowMessage(kMessageFixed);
 }
 
 void TFormMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        A_Stop();
         return;
     }
     CWindowBase::keyPressEvent(event);

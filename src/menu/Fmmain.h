@@ -1,16 +1,59 @@
-// The main window: full-screen and borderless over the menu background; Esc closes it and so ends
-// the program. Its first showing hands over from the splash window.
+// The main menu: the tab strip of five games and the recordings, the chosen game's settings as
+// three rows of check buttons (how many tasks, which sound groups, where the sound stands), and the
+// about, exit and start buttons. Starting opens the game's window modally; Esc or the exit button
+// ends the program. Its first showing hands over from the splash window.
 #pragma once
 
+#include "gfx/_cobiektgraficzny.h"
 #include "platform/windowbase.h"
+
+#include <array>
+#include <vector>
+
+class CCheckBut;
+class CModalWindow;
+class CPrzyciskP;
+class CUstGry;
+class HitArea;
 
 class TFormMain : public CWindowBase {
     Q_OBJECT
 public:
     static constexpr char kCaption[] = "Quendora Cz.IV Demo";
     static constexpr int kSplashHandOverMs = 2000;
+    static constexpr int kTabs = 6, kRecordingsTab = 6, kSaucerTab = 4, kSoundsTab = 1;
 
+    // The three rows: amount (mało, średnio, dużo), sound groups, positions.
+    enum Row { Amount, Sounds, Positions };
+
+    // Throws CBlad 1 when a picture cannot be loaded.
     TFormMain();
+    ~TFormMain() override;
+
+    // The window "start" opens on a tab (1 to 5); a tab without one only checks its words.
+    void SetGameWindow(int tab, CModalWindow* window);
+    // The settings record of a game tab (1 to 5).
+    static CUstGry& SettingsOf(int tab);
+
+    // The actions of the window.
+    void A_Zakladka();
+    void A_Start();
+    void A_Stop();
+    void A_Oprogramie();
+    void A_Null();
+    // Selects the tab hit by a press at `y` on the tab strip (strip coordinates).
+    void SelectTabAt(int y);
+    // The tab (1 to 6) whose band holds `y` on the strip, or 0.
+    static int TabAt(int y, bool small);
+
+    // What tests and the recordings tab look at.
+    HitArea* TabStrip() const { return tabStrip_; }
+    CPrzyciskP* Button(const QString& picture) const;
+    const std::vector<CCheckBut*>& ActiveRow(Row row) const { return active_[row]; }
+    const std::vector<CCheckBut*>& FixedRow(Row row) const { return fixed_[row]; }
+    const CObiektGraficzny& Caption(Row row) const { return captions_[row]; }
+    bool Busy() const { return busy_; }
+    void SetBusy(bool busy) { busy_ = busy; }
 
 signals:
     void Closed();
@@ -21,7 +64,30 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct RowButton {
+        QString active, fixed;  // picture base names
+        int x, y;
+        int bit;                // Poziom value for the amount row, else the settings bit
+    };
+    void BuildRows();
+    void ShowRows();
+    void HideRow(std::vector<CCheckBut*>& row);
+    void ShowRow(std::vector<CCheckBut*>& row, Row which, const CUstGry& settings);
+    bool IsChecked(Row which, int index, const CUstGry& settings) const;
+    void Change(Row which, int index);
+    void SaveSettings(const CUstGry& settings) const;
     void HandOverFromSplash();
 
+    QImage background_;
+    std::array<QImage, kTabs> tabPictures_;
+    std::array<CObiektGraficzny, 3> captions_;
+    std::array<std::vector<RowButton>, 3> layout_;
+    std::array<std::vector<CCheckBut*>, 3> active_, fixed_;
+    std::vector<CPrzyciskP*> buttons_;
+    std::vector<CPrzyciskP*> recordingButtons_;
+    std::array<CModalWindow*, kTabs + 1> gameWindows_{};
+    HitArea* tabStrip_ = nullptr;
+    QPoint stripAt_;
+    bool busy_ = false;
     bool firstPaintDone_ = false;
 };

@@ -8,8 +8,6 @@
 #include <QPainter>
 #include <QScreen>
 
-std::unique_ptr<TFormSplashScreen> FormSplashScreen;
-
 namespace {
 constexpr char kPicture[] = "/Data/Intf/Spec/mT_Splh.xji";
 const QColor kLime(0, 255, 0);

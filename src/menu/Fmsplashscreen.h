@@ -3,8 +3,7 @@
 #pragma once
 
 #include "platform/windowbase.h"
-
-#include <memory>
+#include "shell/shared.h"
 
 class TFormSplashScreen : public CWindowBase {
     Q_OBJECT
@@ -20,7 +19,3 @@ public:
 private:
     bool fallback_ = false;
 };
-
-// The splash window while it exists: made at start, destroyed when the main window has been shown
-// (or by the clean-up at exit).
-extern std::unique_ptr<TFormSplashScreen> FormSplashScreen;

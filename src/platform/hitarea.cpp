@@ -79,5 +79,8 @@ void HitArea::showEvent(QShowEvent*)
 
 void HitArea::hideEvent(QHideEvent*)
 {
-    Intercept(HitEvent::Hidden, nullptr);
+    // Only a hide of this control itself: when its window hides or goes away, the window's
+    // pictures may already be gone.
+    if (isHidden())
+        Intercept(HitEvent::Hidden, nullptr);
 }

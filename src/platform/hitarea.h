@@ -17,7 +17,7 @@ public:
     explicit HitArea(QWidget* parent);
 
     // Returns true to swallow the event. `event` is the QMouseEvent/QWheelEvent/QEnterEvent, or
-    // null for Leave, Shown and Hidden.
+    // null for Leave, Shown and Hidden (Hidden only when the control itself is hidden).
     std::function<bool(HitEvent, QEvent* event)> filter;
     std::function<void()> onClick;
 

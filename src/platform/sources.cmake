@@ -5,4 +5,5 @@ list(APPEND BRIMBOLA_CORE_SOURCES
   ${folder}/timeservice.cpp ${folder}/wavefile.cpp)
 list(APPEND BRIMBOLA_UI_SOURCES
   ${folder}/guardedapplication.cpp ${folder}/hitarea.cpp ${folder}/keystate.cpp ${folder}/messageboxes.cpp
+  ${folder}/modalwindow.cpp ${folder}/desktop.cpp
   ${folder}/singleinstance.cpp ${folder}/windowbase.cpp)

@@ -2,4 +2,4 @@
 list(APPEND BRIMBOLA_CORE_SOURCES
   ${folder}/_cblad.cpp ${folder}/_specfunc.cpp ${folder}/Cdisplay.cpp ${folder}/settingsfile.cpp
   ${folder}/startuplog.cpp)
-list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp ${folder}/startup.cpp)
+list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp ${folder}/shared.cpp ${folder}/startup.cpp)

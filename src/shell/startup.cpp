@@ -4,13 +4,20 @@
 #include "Cdisplay.h"
 #include "_cblad.h"
 #include "errorbox.h"
+#include "menu/Fmkomunikat.h"
 #include "menu/Fmmain.h"
+#include "menu/Fmoprogramie.h"
 #include "menu/Fmsplashscreen.h"
 #include "platform/guardedapplication.h"
 #include "platform/messageboxes.h"
 #include "platform/picturestore.h"
 #include "platform/singleinstance.h"
 #include "settingsfile.h"
+#include "shared.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "words/_cslowa.h"
+#include "words/_cslowaroznicowe.h"
 #include "startuplog.h"
 
 #include <QCoreApplication>
@@ -93,7 +100,13 @@ bool Startup::Begin()
     // Second phase: the shared objects and every window.
     try {
         ResetSharedPictureStore(programFolder_ + "/Data/Res");
+        Slowa = std::make_unique<CSlowa>();
+        SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
+        StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, programFolder_);
         mainWindow_ = std::make_unique<TFormMain>();
+        FormKoniecGry = std::make_unique<TfmKoniecGry>(*StatRec, mainWindow_.get());
+        FormOProgramie = std::make_unique<TFormOProgramie>();
+        FormKomunikat = std::make_unique<TFormKomunikat>(mainWindow_.get());
         mainWindow_->show();
         // Window managers put a screen-filling window above everything else, unless a window is
         // its transient: mapped again as one, the splash stays in front until the hand-over.
@@ -133,10 +146,17 @@ void Startup::Finish()
     if (finished_)
         return;
     finished_ = true;
+    StatRec.reset();
+    Slowa.reset();
+    SlowaRoznicowe.reset();
     FormSplashScreen.reset();
     RestoreWorkingFolder();
     if (instance_)
         instance_->Release();
+    // The windows go last, as the application's windows would.
+    FormKomunikat.reset();
+    FormOProgramie.reset();
+    FormKoniecGry.reset();
     mainWindow_.reset();
 }
 

@@ -9,6 +9,7 @@
 #include "support/programundertest.h"
 
 #include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -52,7 +53,7 @@ QImage Filled(QSize size, QColor colour)
 TEST(Startup, ShowsTheSplashThenTheMainWindowAndEndsOnEsc)
 {
     SKIP_ON_SMALL_SCREEN();
-    ProgramUnderTest program(ProgramFolder::Assets::None);
+    ProgramUnderTest program;
     const bool big = ScreenSize().width() >= 1024 && ScreenSize().height() >= 768;
     const QColor menuColour(40, 160, 220);
     program.folder.WriteJpeg(big ? "Data/Intf/Spec/mT_m0_b.xji" : "Data/Intf/Spec/mT_m0_s.xji",
@@ -96,7 +97,8 @@ TEST(Startup, SplashFallsBackToLimeAndReadsItsPictureFromTheProgramFolder)
 {
     SKIP_ON_SMALL_SCREEN();
     {
-        ProgramUnderTest program(ProgramFolder::Assets::None);
+        ProgramUnderTest program;
+        program.folder.Remove("Data/Intf/Spec/mT_Splh.xji");
         ASSERT_TRUE(program.startup.Begin());
         ASSERT_TRUE(FormSplashScreen);
         EXPECT_TRUE(FormSplashScreen->ShowsFallback());
@@ -116,7 +118,7 @@ TEST(Startup, SplashFallsBackToLimeAndReadsItsPictureFromTheProgramFolder)
         EXPECT_GT(dark, 200) << "the title is shown";
     }
     {
-        ProgramUnderTest program(ProgramFolder::Assets::None);
+        ProgramUnderTest program;
         program.folder.WriteJpeg("Data/Intf/Spec/mT_Splh.xji", Filled(QSize(500, 300), QColor(250, 200, 40)));
         ASSERT_NE(QDir::currentPath(), QDir(program.folder.Path()).canonicalPath());
         ASSERT_TRUE(program.startup.Begin());
@@ -126,7 +128,7 @@ TEST(Startup, SplashFallsBackToLimeAndReadsItsPictureFromTheProgramFolder)
         EXPECT_TRUE(Near(FormSplashScreen->Canvas().pixel(250, 150), QColor(250, 200, 40)));
     }
     {
-        ProgramUnderTest program(ProgramFolder::Assets::None);
+        ProgramUnderTest program;
         program.folder.Write("Data/Intf/Spec/mT_Splh.xji", "\xFF\xD8\xFF broken");
         ASSERT_TRUE(program.startup.Begin());
         ASSERT_TRUE(FormSplashScreen);
@@ -138,7 +140,7 @@ TEST(Startup, TooSmallAScreenIsRefusedWithCodeTwo)
 {
     if (!ScreenTooSmall())
         GTEST_SKIP() << "only on a screen below 800 x 600";
-    ProgramUnderTest program(ProgramFolder::Assets::None);
+    ProgramUnderTest program;
     EXPECT_FALSE(program.startup.Begin());
     ASSERT_EQ(program.boxes.shown.size(), 1u);
     EXPECT_EQ(program.boxes.shown[0].text, ErrorText(2));
@@ -168,9 +170,20 @@ TEST(Startup, EveryFailureShowsItsMessageAndRestoresTheWorkingFolder)
              f.Write("Data/Intf/Spec/mT_m0_b.xji", "\xFF\xD8 broken");
          },
          ErrorText(1), MessageIcon::Information},
+        {"a tab picture missing", [](ProgramFolder& f) {
+             f.Remove("Data/Intf/Spec/mT_m4_s.xbi");
+             f.Remove("Data/Intf/Spec/mT_m4_b.xbi");
+         },
+         ErrorText(1), MessageIcon::Information},
+        {"the message window's picture missing, though no message was ever shown",
+         [](ProgramFolder& f) { f.Remove("Data/Intf/Spec/mKom_kp.xji"); }, ErrorText(1), MessageIcon::Information},
+        {"statistics file cannot be made", [](ProgramFolder& f) { f.Write("prgst4.stt/blocked", ""); }, ErrorText(3),
+         MessageIcon::Information},
+        {"no pictures at all", [](ProgramFolder& f) { QFile::remove(f.File("Data/Intf")); },  // the link only
+         ErrorText(1), MessageIcon::Information},
     };
     for (const Case& c : cases) {
-        ProgramUnderTest program(ProgramFolder::Assets::None);
+        ProgramUnderTest program;
         c.damage(program.folder);
         EXPECT_FALSE(program.startup.Begin()) << c.what;
         ASSERT_EQ(program.boxes.shown.size(), 1u) << c.what;
@@ -186,7 +199,7 @@ TEST(Startup, AFailureWhileRunningEndsTheProgramWithItsMessage)
 {
     SKIP_ON_SMALL_SCREEN();
     for (const bool coded : {true, false}) {
-        ProgramUnderTest program(ProgramFolder::Assets::None);
+        ProgramUnderTest program;
         ASSERT_TRUE(program.Start());
         ASSERT_FALSE(FormSplashScreen);
         QTimer::singleShot(0, [coded] {
@@ -216,7 +229,7 @@ TEST(Startup, AFailureWhileRunningEndsTheProgramWithItsMessage)
 TEST(Startup, ReadsTheSettingsFileOfTheProgramFolder)
 {
     SKIP_ON_SMALL_SCREEN();
-    ProgramUnderTest program(ProgramFolder::Assets::None);
+    ProgramUnderTest program;
     program.folder.Write("Data/data.ini", "[DaneProgramu]\r\nZakladka=6\r\n[Taipei]\r\nPoziom=3\r\n");
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(Zakladka, 1);
@@ -226,7 +239,7 @@ TEST(Startup, ReadsTheSettingsFileOfTheProgramFolder)
 TEST(Startup, ASecondCopyEndsAtOnceWhileTheFirstRuns)
 {
     SKIP_ON_SMALL_SCREEN();
-    ProgramUnderTest first(ProgramFolder::Assets::None);
+    ProgramUnderTest first;
     ASSERT_TRUE(first.Start());
     // A copy that holds the lock but never answers makes a later start say it is running.
     RecordingMessageBoxes boxes;

@@ -26,8 +26,27 @@ ProgramFolder::ProgramFolder(Assets assets)
     }
 }
 
+void ProgramFolder::Detach(const QString& relativeFolder) const
+{
+    // Each linked folder on the way becomes a real folder of links, so that changing a file in
+    // it never reaches the build's own assets.
+    QString walked;
+    for (const QString& part : relativeFolder.split('/', Qt::SkipEmptyParts)) {
+        walked = walked.isEmpty() ? part : walked + "/" + part;
+        const QFileInfo info(File(walked));
+        if (!info.isSymLink())
+            continue;
+        const QString target = info.symLinkTarget();
+        QFile::remove(File(walked));
+        QDir().mkpath(File(walked));
+        for (const QFileInfo& entry : QDir(target).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            QFile::link(entry.absoluteFilePath(), File(walked + "/" + entry.fileName()));
+    }
+}
+
 void ProgramFolder::Write(const QString& relative, const QByteArray& bytes) const
 {
+    Detach(QFileInfo(relative).path());
     const QString path = File(relative);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile::remove(path);
@@ -38,7 +57,9 @@ void ProgramFolder::Write(const QString& relative, const QByteArray& bytes) cons
 
 void ProgramFolder::WriteJpeg(const QString& relative, const QImage& picture) const
 {
+    Detach(QFileInfo(relative).path());
     const QString path = File(relative);
+    QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!picture.save(path, "JPG", 95))
         throw std::runtime_error("cannot write " + path.toStdString());
@@ -46,7 +67,9 @@ void ProgramFolder::WriteJpeg(const QString& relative, const QImage& picture) co
 
 void ProgramFolder::WritePng(const QString& relative, const QImage& picture) const
 {
+    Detach(QFileInfo(relative).path());
     const QString path = File(relative);
+    QFile::remove(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!picture.save(path, "PNG"))
         throw std::runtime_error("cannot write " + path.toStdString());
@@ -54,5 +77,6 @@ void ProgramFolder::WritePng(const QString& relative, const QImage& picture) con
 
 void ProgramFolder::Remove(const QString& relative) const
 {
+    Detach(QFileInfo(relative).path());
     QFile::remove(File(relative));
 }

@@ -17,7 +17,10 @@ public:
     void Write(const QString& relative, const QByteArray& bytes) const;
     void WriteJpeg(const QString& relative, const QImage& picture) const;
     void WritePng(const QString& relative, const QImage& picture) const;
+    // Removes a file of the folder (only the test's copy, never a generated asset).
     void Remove(const QString& relative) const;
+    // Makes the folder's own copy of `relativeFolder`, so that changes stay in this folder.
+    void Detach(const QString& relativeFolder) const;
 
     // Where the build generated the assets.
     static QString GeneratedData();

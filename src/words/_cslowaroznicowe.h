@@ -1,0 +1,10 @@
+// The labyrinth's differential words: words whose marked sound (S) contrasts with the practised
+// groups, so the child must tell the sounds apart. All of them are always candidates.
+#pragma once
+
+#include "words/_cslowa.h"
+
+class CSlowaRoznicowe : public CZestawSlow {
+public:
+    CSlowaRoznicowe();
+};
