@@ -6,18 +6,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-namespace {
-// Runs the test inside a program folder, as the program does.
-class InFolder {
-public:
-    explicit InFolder(const QString& path) : old_(QDir::currentPath()) { QDir::setCurrent(path); }
-    ~InFolder() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
-};
-}  // namespace
-
 TEST(SharedServices, DurationText)
 {
     EXPECT_EQ(DurationText(0), "0 min 0 s");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
@@ -27,4 +28,16 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Runs a test inside a program folder, as the program runs in its own; puts the old one back.
+class InFolder {
+public:
+    explicit InFolder(const QString& path) : old_(QDir::currentPath()) { QDir::setCurrent(path); }
+    ~InFolder() { QDir::setCurrent(old_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    QString old_;
 };

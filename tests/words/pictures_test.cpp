@@ -12,15 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Runs the test inside a program folder, as the program does.
-class InFolder {
-public:
-    explicit InFolder(const QString& path) : old_(QDir::currentPath()) { QDir::setCurrent(path); }
-    ~InFolder() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
-};
 
 QImage Plain(int width, int height, QColor colour)
 {

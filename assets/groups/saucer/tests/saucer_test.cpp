@@ -1,6 +1,7 @@
 // Checks of the flying-saucer game's pictures: the saucer, drawn opaquely, must show no box
 // anywhere along its way, and must carry its letter on its middle.
 #include "assetkit.h"
+#include "generated_fixture.h"
 #include "saucer.h"
 
 #include <QFile>
@@ -13,30 +14,7 @@ namespace {
 
 const QString kGroup = QStringLiteral(GROUP_DIR);
 
-class Generated : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        ASSERT_TRUE(dir_->isValid());
-        kit::Generator generator(kGroup, dir_->path());
-        saucer::Make(generator);
-        written_ = generator.Written();
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
-    static QImage Load(const QString& relative)
-    {
-        QImage image(dir_->path() + "/" + relative);
-        EXPECT_FALSE(image.isNull()) << relative.toStdString();
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-
-    static QTemporaryDir* dir_;
-    static int written_;
-};
-QTemporaryDir* Generated::dir_ = nullptr;
-int Generated::written_ = 0;
+using Generated = kit::GeneratedGroup<saucer::Make>;
 
 const saucer::Layout* Layouts[] = {&saucer::SmallLayout(), &saucer::BigLayout()};
 

@@ -1,6 +1,7 @@
 // Checks of the sounds game's pictures: the hidden objects must vanish into the scene without a
 // seam, the buttons must follow the mask rule and keep their words readable.
 #include "assetkit.h"
+#include "generated_fixture.h"
 #include "sounds.h"
 
 #include <QFile>
@@ -15,30 +16,7 @@ namespace {
 const QString kGroup = QStringLiteral(GROUP_DIR);
 
 // Runs the generator once into a temporary program folder shared by all tests.
-class Generated : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        ASSERT_TRUE(dir_->isValid());
-        kit::Generator generator(kGroup, dir_->path());
-        sounds::Make(generator);
-        written_ = generator.Written();
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
-    static QImage Load(const QString& relative)
-    {
-        QImage image(dir_->path() + "/" + relative);
-        EXPECT_FALSE(image.isNull()) << relative.toStdString();
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-
-    static QTemporaryDir* dir_;
-    static int written_;
-};
-QTemporaryDir* Generated::dir_ = nullptr;
-int Generated::written_ = 0;
+using Generated = kit::GeneratedGroup<sounds::Make>;
 
 int Diff(QRgb a, QRgb b)
 {

@@ -1,6 +1,7 @@
 // Checks of the tile game's pictures: the word picture must show unchanged through the tile,
 // the mask must stay (nearly) black and white, and the table must keep the board calm.
 #include "assetkit.h"
+#include "generated_fixture.h"
 #include "tiles.h"
 
 #include <QFile>
@@ -14,30 +15,7 @@ namespace {
 
 const QString kGroup = QStringLiteral(GROUP_DIR);
 
-class Generated : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        dir_ = new QTemporaryDir;
-        ASSERT_TRUE(dir_->isValid());
-        kit::Generator generator(kGroup, dir_->path());
-        tiles::Make(generator);
-        written_ = generator.Written();
-    }
-    static void TearDownTestSuite() { delete dir_; }
-
-    static QImage Load(const QString& relative)
-    {
-        QImage image(dir_->path() + "/" + relative);
-        EXPECT_FALSE(image.isNull()) << relative.toStdString();
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
-
-    static QTemporaryDir* dir_;
-    static int written_;
-};
-QTemporaryDir* Generated::dir_ = nullptr;
-int Generated::written_ = 0;
+using Generated = kit::GeneratedGroup<tiles::Make>;
 
 const tiles::Layout* Layouts[] = {&tiles::SmallLayout(), &tiles::BigLayout()};
 
