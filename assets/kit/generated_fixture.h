@@ -4,6 +4,7 @@
 
 #include "assetkit.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -33,6 +34,25 @@ protected:
         QImage image(dir_->path() + "/" + relative);
         EXPECT_FALSE(image.isNull()) << relative.toStdString();
         return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Every picture the group's manifest lists was written at its listed size, and the generator
+    // wrote exactly as many files as the manifest lists.
+    static void ExpectManifestWritten()
+    {
+        QFile manifest(QStringLiteral(GROUP_DIR "/manifest.txt"));
+        ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
+        int listed = 0;
+        while (!manifest.atEnd()) {
+            const QString line = QString::fromUtf8(manifest.readLine()).section('#', 0, 0).trimmed();
+            if (line.isEmpty())
+                continue;
+            const QStringList f = line.split(' ', Qt::SkipEmptyParts);
+            ASSERT_GE(f.size(), 4) << line.toStdString();
+            EXPECT_EQ(Load(f[0]).size(), QSize(f[2].toInt(), f[3].toInt())) << f[0].toStdString();
+            ++listed;
+        }
+        EXPECT_EQ(listed, written_) << "every written file is listed, and only those";
     }
 
     static inline QTemporaryDir* dir_ = nullptr;

@@ -79,20 +79,7 @@ const sounds::Layout* Layouts[] = {&sounds::SmallLayout(), &sounds::BigLayout()}
 
 TEST_F(Generated, EveryManifestFileIsWrittenAtItsSize)
 {
-    QFile manifest(kGroup + "/manifest.txt");
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    int listed = 0;
-    while (!manifest.atEnd()) {
-        const QString line = QString::fromUtf8(manifest.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList f = line.split(' ', Qt::SkipEmptyParts);
-        ASSERT_GE(f.size(), 4) << line.toStdString();
-        const QImage image = Load(f[0]);
-        EXPECT_EQ(image.size(), QSize(f[2].toInt(), f[3].toInt())) << f[0].toStdString();
-        ++listed;
-    }
-    EXPECT_EQ(listed, written_) << "every written file is listed, and only those";
+    ExpectManifestWritten();
 }
 
 TEST(SoundsObjects, LeaveTheEdgeOfTheirPlaceToTheScene)

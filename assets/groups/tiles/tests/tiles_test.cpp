@@ -36,19 +36,7 @@ double Busyness(const QImage& image, const QRect& area)
 
 TEST_F(Generated, EveryManifestFileIsWrittenAtItsSize)
 {
-    QFile manifest(kGroup + "/manifest.txt");
-    ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
-    int listed = 0;
-    while (!manifest.atEnd()) {
-        const QString line = QString::fromUtf8(manifest.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList f = line.split(' ', Qt::SkipEmptyParts);
-        ASSERT_GE(f.size(), 4) << line.toStdString();
-        EXPECT_EQ(Load(f[0]).size(), QSize(f[2].toInt(), f[3].toInt())) << f[0].toStdString();
-        ++listed;
-    }
-    EXPECT_EQ(listed, written_);
+    ExpectManifestWritten();
 }
 
 TEST_F(Generated, TileNamesKeepTheirExactCase)
