@@ -93,20 +93,24 @@ bool CPrzyciskP::Intercept(HitEvent kind, QEvent* event)
         return true;
     if (kind == HitEvent::Enter && !OwnerIsActive(this))
         return true;
+    // A hidden button draws nothing: hiding one under the mouse still tells it the mouse left.
+    const bool visible = isVisible();
     switch (kind) {
     case HitEvent::Leave:
-        Compose(pictures_.Normal);
+        if (visible)
+            Compose(pictures_.Normal);
         break;
     case HitEvent::Press:
-        if (IsLeft(event))
+        if (visible && IsLeft(event))
             Compose(pictures_.Pressed);
         break;
     case HitEvent::Release:
-        if (IsLeft(event))
+        if (visible && IsLeft(event))
             Compose(pictures_.Active);
         break;
     case HitEvent::Enter:
-        Compose(pictures_.Active);
+        if (visible)
+            Compose(pictures_.Active);
         break;
     case HitEvent::Shown:
         Compose(pictures_.Normal);

@@ -5,6 +5,7 @@
 #include "Fmoprogramie.h"
 #include "Fmsplashscreen.h"
 #include "_custgry.h"
+#include "recordingstab.h"
 #include "gfx/_ccheckbut.h"
 #include "gfx/_cprzycisk.h"
 #include "platform/hitarea.h"
@@ -26,6 +27,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 using brimbola::Display;
 
@@ -90,7 +92,7 @@ TFormMain::TFormMain() : CWindowBase(nullptr)
     button("oprogramie", x0 + w / 2 - 155, bottomRow, [this] { A_Oprogramie(); });
     button("wyjdz", x0 + w / 2 - 55, bottomRow, [this] { A_Stop(); });
     button("start", x0 + w / 2 + 35, bottomRow, [this] { A_Start(); });
-    // The recordings tab's buttons stay hidden until that tab has its list and recorder.
+    // The recordings tab's buttons stay hidden until that tab is chosen; it gives them their actions.
     for (auto* b : {button("rrec", x0 + w / 2 - 15, recorderRow, {}), button("rodtworz", x0 + w / 2 - 95, recorderRow, {}),
                     button("rstop", x0 + w / 2 - 55, recorderRow, {}),
                     button("up", x0 + 240, y0 + (h / 70) * 22 - 32, {}),
@@ -107,6 +109,7 @@ TFormMain::TFormMain() : CWindowBase(nullptr)
             SelectTabAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
         return kind == HitEvent::Press;
     };
+    recordings_ = std::make_unique<RecordingsTab>(*this, &Canvas(), &background_);
     A_Zakladka();
 }
 
@@ -215,7 +218,9 @@ void TFormMain::A_Zakladka()
             HideRow(row);
         for (const CObiektGraficzny& caption : captions_)
             caption.DrawBackground(Canvas());
+        recordings_->SwitchOn();
     } else {
+        recordings_->SwitchOff();
         for (const CObiektGraficzny& caption : captions_)
             caption.Draw(Canvas());
         ShowRows();
@@ -331,8 +336,11 @@ void TFormMain::A_Start()
             return;
         }
     }
-    if (CModalWindow* game = gameWindows_[size_t(tab)])
+    if (CModalWindow* game = gameWindows_[size_t(tab)]) {
+        recordings_->BeforeGame();
         game->ShowModal();
+        recordings_->AfterGame();
+    }
 }
 
 void TFormMain::A_Stop()
@@ -368,9 +376,26 @@ void TFormMain::closeEvent(QCloseEvent* event)
     emit Closed();
 }
 
+void TFormMain::wheelEvent(QWheelEvent* event)
+{
+    if (recordings_ && recordings_->Wheel(event->angleDelta().y()))
+        event->accept();
+    else
+        CWindowBase::wheelEvent(event);
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    if (recordings_ && event->type() == QEvent::ActivationChange && isActiveWindow())
+        recordings_->Activated();
+    CWindowBase::changeEvent(event);
+}
+
 void TFormMain::paintEvent(QPaintEvent* event)
 {
     CWindowBase::paintEvent(event);
+    if (recordings_)
+        recordings_->Repainted();
     if (!firstPaintDone_) {
         firstPaintDone_ = true;
         LogStartupMilestone("main window painted");

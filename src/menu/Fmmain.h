@@ -8,6 +8,7 @@
 #include "platform/windowbase.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class CCheckBut;
@@ -15,6 +16,7 @@ class CModalWindow;
 class CPrzyciskP;
 class CUstGry;
 class HitArea;
+class RecordingsTab;
 
 class TFormMain : public CWindowBase {
     Q_OBJECT
@@ -54,6 +56,7 @@ public:
     const CObiektGraficzny& Caption(Row row) const { return captions_[row]; }
     bool Busy() const { return busy_; }
     void SetBusy(bool busy) { busy_ = busy; }
+    RecordingsTab& Recordings() const { return *recordings_; }
 
 signals:
     void Closed();
@@ -62,6 +65,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct RowButton {
@@ -87,6 +92,7 @@ private:
     std::vector<CPrzyciskP*> recordingButtons_;
     std::array<CModalWindow*, kTabs + 1> gameWindows_{};
     HitArea* tabStrip_ = nullptr;
+    std::unique_ptr<RecordingsTab> recordings_;
     QPoint stripAt_;
     bool busy_ = false;
     bool firstPaintDone_ = false;

@@ -1,6 +1,7 @@
 // The objects the whole program shares (see shared.h).
 #include "shared.h"
 
+#include "games/selector/Selector.h"
 #include "menu/Fmkomunikat.h"
 #include "menu/Fmoprogramie.h"
 #include "menu/Fmsplashscreen.h"
@@ -16,3 +17,4 @@ std::unique_ptr<TFormSplashScreen> FormSplashScreen;
 std::unique_ptr<TFormKomunikat> FormKomunikat;
 std::unique_ptr<TFormOProgramie> FormOProgramie;
 std::unique_ptr<TfmKoniecGry> FormKoniecGry;
+std::unique_ptr<TfmSelector> FormSelector;

@@ -11,6 +11,7 @@ class TFormSplashScreen;
 class TFormKomunikat;
 class TFormOProgramie;
 class TfmKoniecGry;
+class TfmSelector;
 
 extern std::unique_ptr<CSlowa> Slowa;
 extern std::unique_ptr<CSlowaRoznicowe> SlowaRoznicowe;
@@ -23,3 +24,5 @@ extern std::unique_ptr<TFormKomunikat> FormKomunikat;
 extern std::unique_ptr<TFormOProgramie> FormOProgramie;
 // The end-of-game summary every game shows.
 extern std::unique_ptr<TfmKoniecGry> FormKoniecGry;
+// The picture-and-say game's window, opened from the menu's second tab.
+extern std::unique_ptr<TfmSelector> FormSelector;

@@ -4,6 +4,7 @@
 #include "Cdisplay.h"
 #include "_cblad.h"
 #include "errorbox.h"
+#include "games/selector/Selector.h"
 #include "menu/Fmkomunikat.h"
 #include "menu/Fmmain.h"
 #include "menu/Fmoprogramie.h"
@@ -28,6 +29,7 @@
 #include <QWindow>
 
 namespace {
+constexpr int kSelectorTab = 2;  // the menu tab that opens the picture-and-say game
 const QString kAlreadyRunning = QStringLiteral(
     "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie komputer.");
 
@@ -105,6 +107,8 @@ bool Startup::Begin()
         StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, programFolder_);
         mainWindow_ = std::make_unique<TFormMain>();
         FormKoniecGry = std::make_unique<TfmKoniecGry>(*StatRec, mainWindow_.get());
+        FormSelector = std::make_unique<TfmSelector>();
+        mainWindow_->SetGameWindow(kSelectorTab, FormSelector.get());
         FormOProgramie = std::make_unique<TFormOProgramie>();
         FormKomunikat = std::make_unique<TFormKomunikat>(mainWindow_.get());
         mainWindow_->show();
@@ -156,6 +160,7 @@ void Startup::Finish()
     // The windows go last, as the application's windows would.
     FormKomunikat.reset();
     FormOProgramie.reset();
+    FormSelector.reset();
     FormKoniecGry.reset();
     mainWindow_.reset();
 }

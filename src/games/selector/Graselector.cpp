@@ -1,0 +1,409 @@
+// The picture-and-say game's engine (see Graselector.h).
+#include "Graselector.h"
+
+#include "platform/imagefiles.h"
+#include "platform/picturestore.h"
+#include "platform/raster.h"
+#include "platform/services.h"
+#include "results/_cstatrec.h"
+#include "shell/Cdisplay.h"
+#include "shell/_specfunc.h"
+#include "words/_cslowa.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace {
+const CDisplay& Screen() { return brimbola::Display; }
+
+const QString kFrameFolder = QStringLiteral("Data/Intf/Sel/");
+const QString kMaskSmall = QStringLiteral("Data/Bion/_matr_shs.xji");
+const QString kMaskBig = QStringLiteral("Data/Bion/_matr_shb.xji");
+const QString kRedTile = QStringLiteral("_red");
+constexpr QChar kComma = u',';
+constexpr QChar kPractised = u'_';
+constexpr int kPraise = 0, kTryAgain = 1;  // kinds of PlayRandomSound
+}  // namespace
+
+std::vector<SplitPiece> SplitPieces(const QString& split)
+{
+    std::vector<SplitPiece> pieces;
+    qsizetype p = 0;
+    while (p < split.size()) {
+        qsizetype end = split.indexOf(kComma, p);
+        if (end < 0)
+            end = split.size();
+        const QString piece = split.mid(p, end - p);
+        if (!piece.isEmpty()) {
+            if (piece.front() == kPractised)
+                pieces.push_back({piece.mid(1), true});
+            else
+                pieces.push_back({piece, false});
+        }
+        p = end + 1;
+    }
+    return pieces;
+}
+
+CPrzGloska::CPrzGloska(CSelectorHost& host, const QString& letter, bool red) : letter(letter)
+{
+    OtworzBMP(SoundFileName(letter) + (red ? kRedTile : QString()) + SizeSuffix(), picture);
+    hitArea = host.NewTileArea(*this);
+    hitArea->SetRect(Rect());
+    hitArea->SetVisible(true);
+}
+
+void CPrzGloska::SetPosition(int newX, int newY)
+{
+    SetDrawnPosition(newX, newY);
+    SyncHitArea();
+}
+
+void CPrzGloska::SetDrawnPosition(int newX, int newY)
+{
+    x = qint16(newX);
+    y = qint16(newY);
+}
+
+void CPrzGloska::SyncHitArea()
+{
+    hitArea->SetRect(Rect());
+}
+
+void CPrzGloska::SwapFace(CPrzGloska& other)
+{
+    std::swap(letter, other.letter);
+    std::swap(picture, other.picture);
+    // A picture of another size changes what the mouse can reach.
+    SyncHitArea();
+    other.SyncHitArea();
+}
+
+void CPusGloska::SetOccupant(CPrzGloska* tile)
+{
+    occupant = tile;
+    letter = tile ? tile->Letter() : QString();
+}
+
+int GraSelector::CellSize()
+{
+    // Fixed by the layout, whether or not the picture mask could be read.
+    return Screen().IsSmall() ? 44 : 55;
+}
+
+int GraSelector::StripLineY()
+{
+    return Screen().IsSmall() ? 420 : 530;
+}
+
+int GraSelector::SlotStartOffset()
+{
+    return Screen().IsSmall() ? 28 : 34;
+}
+
+QPoint GraSelector::PilePosition()
+{
+    return Screen().IsSmall() ? QPoint(380, 490) : QPoint(495, 630);
+}
+
+QPoint GraSelector::PicturePosition()
+{
+    return Screen().IsSmall() ? QPoint(215, 82) : QPoint(275, 103);
+}
+
+GraSelector::GraSelector(CSelectorHost& host, CZestawSlow& words, CStatRec& stats)
+    : Last(words.DrawnCount() - 1), host_(host), words_(words), stats_(stats)
+{
+    const QPoint pile = PilePosition();
+    PileX = pile.x();
+    PileY = pile.y();
+    for (int i = 0; i < words_.DrawnCount(); ++i)
+        pending_.push_back(words_.Drawn(i).IsPending());
+    const QString maskFile = Screen().IsSmall() ? kMaskSmall : kMaskBig;
+    if (QFile::exists(maskFile)) {
+        try {
+            mask_ = DecodeJpegFile(maskFile);
+        } catch (const std::exception&) {
+            mask_ = QImage();  // a damaged mask draws nothing; the game still plays
+        }
+    }
+    // The timer may end the game and with it this engine: the window runs the stop after the
+    // timer's own call has returned.
+    stopTimer_ = std::make_unique<CTimer>(
+        [this] {
+            stopTimer_->Stop();
+            host_.StopTimerExpired();
+        },
+        true);
+    stopTimer_->SetInterval(kStopAfterMs);
+    frame_.Create();
+    frame_.Load(kFrameFolder);
+}
+
+GraSelector::~GraSelector()
+{
+    slots_.clear();
+    tiles_.clear();
+}
+
+void GraSelector::SetPicturePosition(int x, int y)
+{
+    PictureX = x;
+    PictureY = y;
+}
+
+void GraSelector::SetCanvases(QImage* scene, QImage* snapshot)
+{
+    scene_ = scene;
+    snapshot_ = snapshot;
+}
+
+void GraSelector::BuildWord()
+{
+    Grabbed = nullptr;
+    slots_.clear();
+    tiles_.clear();
+    Caption.clear();
+    WordName.clear();
+    if (Current < 0 || Current >= words_.DrawnCount())
+        return;
+    const SPaczka& word = words_.Drawn(Current);
+    WordName = word.Name;
+    for (const SplitPiece& piece : SplitPieces(word.Split)) {
+        tiles_.push_back(std::make_unique<CPrzGloska>(host_, piece.letter, piece.red));
+        Caption += piece.letter;
+    }
+    slots_.resize(tiles_.size());
+}
+
+bool GraSelector::NextWord()
+{
+    if (Current >= Last)
+        return false;
+    ++Current;
+    return true;
+}
+
+bool GraSelector::PrevWord()
+{
+    if (Current <= 0)
+        return false;
+    --Current;
+    return true;
+}
+
+bool GraSelector::IsSolved() const
+{
+    return Current >= 0 && size_t(Current) < pending_.size() && !pending_[size_t(Current)];
+}
+
+bool GraSelector::AllSolved() const
+{
+    for (bool waiting : pending_)
+        if (waiting)
+            return false;
+    return true;
+}
+
+bool GraSelector::HitPicture(int x, int y)
+{
+    const bool inside =
+        PictureX < x && x < PictureX + mask_.width() && PictureY < y && y < PictureY + mask_.height();
+    if (inside && size_t(Current) < pending_.size())
+        pending_[size_t(Current)] = true;
+    return inside;
+}
+
+const QImage& GraSelector::CurrentPicture() const
+{
+    static const QImage kNone;
+    if (Current < 0 || Current >= words_.DrawnCount())
+        return kNone;
+    const SPaczka& word = words_.Drawn(Current);
+    return Screen().IsSmall() ? word.SmallPicture : word.BigPicture;
+}
+
+void GraSelector::DrawPicture()
+{
+    if (!scene_)
+        return;
+    const QPoint at(PictureX, PictureY);
+    raster::Or(*scene_, at, mask_);
+    raster::And(*scene_, at, CurrentPicture());
+}
+
+void GraSelector::LayoutSlot(int i)
+{
+    const int n = int(slots_.size()), c = CellSize();
+    CPusGloska& slot = slots_[size_t(i)];
+    slot.x = qint16(Screen().DesignWidth / 2 - SlotStartOffset() * n + kSlotFirstX + i * (c + kSlotGap));
+    slot.y = qint16(StripLineY() - c / 2);
+}
+
+void GraSelector::DrawSlotFrame(QImage& canvas, int i)
+{
+    const CPusGloska& slot = slots_[size_t(i)];
+    const int c = CellSize();
+    QPainter painter(&canvas);
+    painter.setPen(QColor::fromRgb(slot.Occupant() ? kTakenSlot : kEmptySlot));
+    painter.setBrush(Qt::NoBrush);
+    for (int k = 1; k <= kFrameRings; ++k)
+        painter.drawRect(slot.x - k, slot.y - k, c + 2 * k - 1, c + 2 * k - 1);
+}
+
+void GraSelector::DrawSlots(QImage& canvas)
+{
+    for (int i = 0; i < int(slots_.size()); ++i) {
+        LayoutSlot(i);
+        DrawSlotFrame(canvas, i);
+    }
+}
+
+void GraSelector::DrawTiles()
+{
+    if (!scene_)
+        return;
+    for (const auto& tile : tiles_)
+        if (tile.get() != Grabbed)
+            raster::Copy(*scene_, QPoint(tile->X(), tile->Y()), tile->Picture());
+}
+
+void GraSelector::DrawFrameStrip(QImage& canvas)
+{
+    frame_.SetCentre(Screen().DesignWidth / 2, StripLineY());
+    frame_.LayoutHorizontal(int(slots_.size()));
+    frame_.Draw(canvas);
+}
+
+void GraSelector::HideTiles()
+{
+    Grabbed = nullptr;
+    for (const auto& tile : tiles_)
+        tile->HitArea().SetVisible(false);
+}
+
+void GraSelector::ResetTiles()
+{
+    const int n = int(tiles_.size());
+    for (int i = 0; i < n; ++i)
+        std::swap(tiles_[size_t(i)], tiles_[size_t(Random().Below(n))]);
+    for (const auto& tile : tiles_) {
+        tile->SetPosition(PileX, PileY);
+        tile->HitArea().BringToFront();
+    }
+    for (int i = 0; i < int(slots_.size()); ++i) {
+        LayoutSlot(i);
+        slots_[size_t(i)].SetOccupant(nullptr);
+        if (scene_)
+            DrawSlotFrame(*scene_, i);
+        tiles_[size_t(i)]->HitArea().SetVisible(true);
+    }
+}
+
+void GraSelector::ShowSolution()
+{
+    Grabbed = nullptr;
+    for (int i = 0; i < int(slots_.size()); ++i) {
+        LayoutSlot(i);
+        CPusGloska& slot = slots_[size_t(i)];
+        CPrzGloska& tile = *tiles_[size_t(i)];
+        slot.SetOccupant(&tile);
+        if (scene_)
+            DrawSlotFrame(*scene_, i);
+        tile.SetPosition(slot.x, slot.y);
+        tile.HitArea().SetVisible(false);
+        if (scene_)
+            raster::Copy(*scene_, QPoint(tile.X(), tile.Y()), tile.Picture());
+    }
+}
+
+bool GraSelector::CheckWord()
+{
+    QString laid;
+    for (const CPusGloska& slot : slots_) {
+        if (!slot.Occupant())
+            return false;
+        laid += slot.Letter();
+    }
+    // Letters are compared, not tiles, so equal letters may stand in each other's places.
+    if (laid != Caption) {
+        stats_.AddWrong();
+        PlayRandomSound(kTryAgain);
+        return false;
+    }
+    stats_.AddCorrect();
+    PlayRandomSound(kPraise);
+    Time().Wait(kPauseBeforeWordMs);
+    PlayWordSound(WordName);
+    if (size_t(Current) < pending_.size()) {
+        pending_[size_t(Current)] = false;
+        words_.ClearPending(Current);
+    }
+    HideTiles();
+    host_.HideHelpButton();
+    host_.ProcessPending();
+    if (AllSolved())
+        stopTimer_->Start();
+    return true;
+}
+
+void GraSelector::GiveHint()
+{
+    DrawPicture();
+    ShowSolution();
+    host_.ShowScene();
+    if (!PlayWordSound(WordName))
+        Time().Wait(kSilentHintMs);
+    stats_.AddHint();
+    ResetTiles();
+}
+
+int GraSelector::SlotNear(int x, int y) const
+{
+    for (int i = 0; i < int(slots_.size()); ++i)
+        if (std::abs(slots_[size_t(i)].x - x) <= kNearSlot && std::abs(slots_[size_t(i)].y - y) <= kNearSlot)
+            return i;
+    return -1;
+}
+
+int GraSelector::SlotOf(const CPrzGloska* tile) const
+{
+    for (int i = 0; i < int(slots_.size()); ++i)
+        if (slots_[size_t(i)].Occupant() == tile)
+            return i;
+    return -1;
+}
+
+int GraSelector::IndexOf(const CPrzGloska* tile) const
+{
+    for (int i = 0; i < int(tiles_.size()); ++i)
+        if (tiles_[size_t(i)].get() == tile)
+            return i;
+    return -1;
+}
+
+void GraSelector::MoveToTop(int i)
+{
+    if (i >= 0 && i < int(tiles_.size()))
+        std::swap(tiles_[size_t(i)], tiles_.back());
+}
+
+void GraSelector::SwapFromPile(CPrzGloska& tile)
+{
+    if (tile.X() != PileX || tile.Y() != PileY)
+        return;
+    const int n = int(tiles_.size());
+    int b = Random().Below(n);
+    if (n == 0)
+        return;
+    if (tiles_[size_t(b)].get() == &tile)
+        b = (b + 1) % n;
+    for (int probe = 0; probe <= n; ++probe, b = (b + 1) % n) {
+        CPrzGloska& other = *tiles_[size_t(b)];
+        if (other.X() == PileX && other.Y() == PileY) {
+            if (&other != &tile)
+                tile.SwapFace(other);
+            return;
+        }
+    }
+}

@@ -1,0 +1,446 @@
+// The picture-and-say game's window (see Selector.h).
+#include "Selector.h"
+
+#include "gfx/_cprzycisk.h"
+#include "menu/_custgry.h"
+#include "platform/imagefiles.h"
+#include "platform/raster.h"
+#include "platform/services.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "shell/Cdisplay.h"
+#include "shell/_cblad.h"
+#include "shell/shared.h"
+#include "words/_cslowa.h"
+#include "_chamowanie.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QShowEvent>
+#include <QWheelEvent>
+
+namespace {
+const CDisplay& Screen() { return brimbola::Display; }
+
+constexpr int kResourcesMissing = 1;
+constexpr int kEscape = 27;
+constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the others
+const QString kBackgroundSmall = QStringLiteral("Data/Intf/Sel/mT_Sel_s.xji");
+const QString kBackgroundBig = QStringLiteral("Data/Intf/Sel/mT_Sel_b.xji");
+
+int Rounded(float value)
+{
+    return int(value + 0.5f);
+}
+}  // namespace
+
+CTileWidget::CTileWidget(TfmSelector& owner, CPrzGloska& tile) : HitArea(&owner), owner_(owner), tile_(tile)
+{
+    setCursor(Qt::PointingHandCursor);
+    filter = [this](HitEvent kind, QEvent* event) { return Handle(kind, event); };
+}
+
+bool CTileWidget::Handle(HitEvent kind, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (kind) {
+    case HitEvent::Press:
+        owner_.Grab(tile_, mouse->button(), mouse->position().toPoint());
+        return true;
+    case HitEvent::Move:
+        owner_.MoveTile(tile_, mouse->buttons(), mouse->modifiers(), mouse->globalPosition());
+        return true;
+    case HitEvent::Release:
+        owner_.Drop(tile_, mouse->button());
+        return true;
+    case HitEvent::DoubleClick:
+        owner_.SwapFromPile(tile_);
+        return true;
+    default:
+        return false;
+    }
+}
+
+TfmSelector::TfmSelector(QWidget* parent) : CModalWindow(parent)
+{
+    setWindowTitle(QString::fromUtf8(kCaption));
+    const CDisplay& display = Screen();
+    designWidth_ = display.DesignWidth;
+    designHeight_ = display.DesignHeight;
+    try {
+        background_ = DecodeJpegFile(display.IsSmall() ? kBackgroundSmall : kBackgroundBig)
+                          .convertToFormat(QImage::Format_RGB32);
+    } catch (const ImageError&) {
+        throw CBlad(kResourcesMissing);
+    }
+    setGeometry(display.OffsetX, display.OffsetY, designWidth_, designHeight_);
+    const QSize size(designWidth_, designHeight_);
+    ResetCanvas(size);
+    scene_ = QImage(size, QImage::Format_RGB32);
+    base_ = QImage(size, QImage::Format_RGB32);
+    snapshot_ = QImage(size, QImage::Format_RGB32);
+    if (scene_.isNull() || base_.isNull() || snapshot_.isNull())
+        throw CBlad(kResourcesMissing);
+    base_.fill(Qt::black);
+    raster::Copy(base_, QPoint(0, 0), background_);
+    scene_ = base_;
+
+    const int w = designWidth_, h = designHeight_;
+    const int x = w - w / 10, y = h / 7, step = h / 8;
+    help_ = new CPrzyciskC(this, "pomoc", &scene_, &Canvas(), x, y, [this] { A_Pomoc(); });
+    stop_ = new CPrzyciskC(this, "stop", &scene_, &Canvas(), x + kStopNudgeX, y + step, [this] { A_Stop(); });
+    next_ = new CPrzyciskC(this, "nast", &scene_, &Canvas(), x, y + (2 * h) / 8, [this] { A_Nastepny(); });
+    prev_ = new CPrzyciskC(this, "pop", &scene_, &Canvas(), x, y + (3 * h) / 8, [this] { A_Poprzedni(); });
+}
+
+TfmSelector::~TfmSelector()
+{
+    // The tiles' controls go with the engine, before the window's children are taken down.
+    engine_.reset();
+}
+
+CTileWidget* TfmSelector::TileWidget(const CPrzGloska& tile)
+{
+    return dynamic_cast<CTileWidget*>(&tile.HitArea());
+}
+
+std::unique_ptr<CTileArea> TfmSelector::NewTileArea(CPrzGloska& tile)
+{
+    return std::make_unique<CTileWidget>(*this, tile);
+}
+
+void TfmSelector::ShowScene()
+{
+    CopySceneToWindow();
+    ShowNow(rect());
+}
+
+void TfmSelector::HideHelpButton()
+{
+    help_->HideButton();
+    // What lay under the button comes back on the scene and on screen.
+    const QRect area = help_->geometry();
+    raster::Copy(scene_, area.topLeft(), base_, area);
+    raster::Copy(Canvas(), area.topLeft(), scene_, area);
+    Flush(area);
+}
+
+void TfmSelector::ProcessPending()
+{
+    QCoreApplication::processEvents();
+}
+
+void TfmSelector::StopTimerExpired()
+{
+    // Run after the timer's call has returned: the stop may start a new game and drop the engine
+    // that owns the timer.
+    // A stop the child makes first, or a new game, cancels it.
+    stopPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (stopPending_)
+                A_Stop();
+        },
+        Qt::QueuedConnection);
+}
+
+void TfmSelector::Touch()
+{
+    if (StatRec)
+        StatRec->Touch();
+}
+
+void TfmSelector::StopTheTimer()
+{
+    stopPending_ = false;
+    if (engine_)
+        engine_->StopTimer().Stop();
+}
+
+void TfmSelector::DrawBase()
+{
+    raster::Copy(base_, QPoint(0, 0), background_);
+    if (engine_)
+        engine_->DrawFrameStrip(base_);
+}
+
+void TfmSelector::ShowStepButtons()
+{
+    if (engine_->IsLast())
+        next_->HideButton();
+    else
+        next_->ShowButton();
+    if (engine_->IsFirst())
+        prev_->HideButton();
+    else
+        prev_->ShowButton();
+}
+
+void TfmSelector::CopySceneToWindow()
+{
+    raster::Copy(Canvas(), QPoint(0, 0), scene_);
+    FlushAll();
+}
+
+void TfmSelector::Redraw()
+{
+    if (!engine_)
+        return;
+    DrawBase();
+    scene_ = base_;
+    snapshot_ = scene_;
+    engine_->SetCanvases(&scene_, &snapshot_);
+    stop_->Draw();
+    ShowStepButtons();
+    if (engine_->IsSolved())
+        help_->HideButton();
+    else
+        help_->ShowButton();
+    engine_->DrawPicture();
+    engine_->ResetTiles();
+    CopySceneToWindow();
+}
+
+void TfmSelector::A_NowaGra()
+{
+    dragged_ = nullptr;
+    stopPending_ = false;
+    engine_.reset();
+    if (!Slowa || !StatRec)
+        return;
+    Slowa->DrawWords(UstSelector.Poziom * kWordsPerLevel);
+    CSelectorHost& host = *this;
+    engine_ = std::make_unique<GraSelector>(host, *Slowa, *StatRec);
+    const QPoint at = GraSelector::PicturePosition();
+    engine_->SetPicturePosition(at.x(), at.y());
+    // A missing picture only leaves its word without one.
+    if (Screen().IsSmall())
+        Slowa->LoadSmallPictures();
+    else
+        Slowa->LoadBigPictures();
+    engine_->BuildWord();
+    StatRec->BeginGame(CStatRec::kGameOther, UstSelector);
+    Redraw();
+}
+
+void TfmSelector::A_Nastepny()
+{
+    Touch();
+    StopTheTimer();
+    if (engine_ && engine_->NextWord())
+        ShowCurrentWord();
+}
+
+void TfmSelector::A_Poprzedni()
+{
+    Touch();
+    StopTheTimer();
+    if (engine_ && engine_->PrevWord())
+        ShowCurrentWord();
+}
+
+void TfmSelector::ShowCurrentWord()
+{
+    engine_->BuildWord();
+    if (!engine_->IsSolved()) {
+        Redraw();
+        return;
+    }
+    DrawBase();
+    scene_ = base_;
+    stop_->Draw();
+    ShowStepButtons();
+    help_->HideButton();
+    engine_->DrawPicture();
+    engine_->ShowSolution();
+    CopySceneToWindow();
+}
+
+void TfmSelector::A_Pomoc()
+{
+    Touch();
+    StopTheTimer();
+    if (!engine_)
+        return;
+    dragged_ = nullptr;
+    DrawBase();
+    scene_ = base_;
+    engine_->BuildWord();
+    help_->Draw();
+    stop_->Draw();
+    ShowStepButtons();
+    engine_->GiveHint();
+    Redraw();
+}
+
+void TfmSelector::A_Stop()
+{
+    StopTheTimer();
+    dragged_ = nullptr;
+    const bool finished = engine_ && engine_->AllSolved();
+    if (StatRec) {
+        StatRec->EndGame();
+        StatRec->Save(finished ? 1 : 0);
+    }
+    const int result = FormKoniecGry ? FormKoniecGry->ShowSummary() : TfmKoniecGry::kResultStop;
+    if (result == TfmKoniecGry::kResultStart)
+        A_NowaGra();
+    else if (result == TfmKoniecGry::kResultStop)
+        EndModal(TfmKoniecGry::kResultStop);
+}
+
+void TfmSelector::showEvent(QShowEvent* event)
+{
+    CModalWindow::showEvent(event);
+    if (!event->spontaneous())
+        A_NowaGra();
+}
+
+void TfmSelector::paintEvent(QPaintEvent* event)
+{
+    if (engine_)
+        engine_->DrawTiles();
+    for (const QRect& r : event->region())
+        raster::Copy(Canvas(), r.topLeft(), scene_, r);
+    CModalWindow::paintEvent(event);
+}
+
+void TfmSelector::keyPressEvent(QKeyEvent* event)
+{
+    Touch();
+    if (event->key() == Qt::Key_Escape || (!event->text().isEmpty() && event->text().at(0).unicode() == kEscape))
+        A_Stop();
+}
+
+void TfmSelector::mousePressEvent(QMouseEvent*)
+{
+    Touch();
+}
+
+void TfmSelector::wheelEvent(QWheelEvent*)
+{
+    Touch();
+}
+
+void TfmSelector::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Touch();
+    StopTheTimer();
+    if (!engine_ || !engine_->IsSolved())
+        return;
+    const QPoint at = event->globalPosition().toPoint() - mapToGlobal(QPoint(0, 0));
+    if (engine_->HitPicture(at.x(), at.y()))
+        Redraw();
+}
+
+void TfmSelector::Grab(CPrzGloska& tile, Qt::MouseButton button, QPoint inTile)
+{
+    if (!engine_)
+        return;
+    // Working with the tiles keeps the game counted, as any other action of the child does.
+    Touch();
+    if (button == Qt::RightButton)
+        SwapFromPile(tile);
+    if (button != Qt::LeftButton)
+        return;
+    const int slot = engine_->SlotOf(&tile);
+    if (slot >= 0) {
+        engine_->Slots()[size_t(slot)].SetOccupant(nullptr);
+        engine_->DrawSlots(scene_);
+        CopySceneToWindow();
+    }
+    engine_->MoveToTop(engine_->IndexOf(&tile));
+    RebuildSnapshot(tile);
+    dragged_ = &tile;
+    grabPoint_ = mapToGlobal(QPoint(0, 0)) + inTile;
+}
+
+void TfmSelector::RebuildSnapshot(CPrzGloska& tile)
+{
+    engine_->Grabbed = &tile;
+    scene_ = base_;
+    stop_->Draw();
+    if (!help_->isHidden())
+        help_->Draw();
+    ShowStepButtons();
+    engine_->DrawPicture();
+    engine_->DrawSlots(scene_);
+    engine_->DrawTiles();
+    snapshot_ = scene_;
+    engine_->SetCanvases(&scene_, &snapshot_);
+    engine_->Grabbed = nullptr;
+}
+
+void TfmSelector::MoveTile(CPrzGloska& tile, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPointF global)
+{
+    // Exactly the left button: another button or a held Shift, Ctrl or Alt leaves the tile still.
+    if (dragged_ != &tile || buttons != Qt::LeftButton || keys != Qt::NoModifier)
+        return;
+    const QPoint cursor = global.toPoint();
+    DragTo(tile, cursor.x() - grabPoint_.x(), cursor.y() - grabPoint_.y());
+}
+
+void TfmSelector::DragTo(CPrzGloska& tile, int x, int y)
+{
+    const QRect old = tile.Rect();
+    raster::Copy(scene_, old.topLeft(), snapshot_, old);
+    tile.SetDrawnPosition(x, y);
+    raster::Copy(scene_, QPoint(tile.X(), tile.Y()), tile.Picture());
+    const QRect shown = old.adjusted(-kDragMargin, -kDragMargin, kDragMargin, kDragMargin).intersected(rect());
+    raster::Copy(Canvas(), shown.topLeft(), scene_, shown);
+    Flush(shown);
+}
+
+void TfmSelector::Drop(CPrzGloska& tile, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || dragged_ != &tile || !engine_)
+        return;
+    dragged_ = nullptr;
+    tile.SyncHitArea();
+    const int near = engine_->SlotNear(tile.X(), tile.Y());
+    if (near < 0) {
+        GlideBack(tile);
+        return;
+    }
+    CPusGloska& slot = engine_->Slots()[size_t(near)];
+    if (slot.Occupant()) {
+        DragTo(tile, slot.x, slot.y - GraSelector::kRestAbove);
+        tile.SyncHitArea();
+        engine_->DrawSlots(scene_);
+        FlushAll();
+        return;
+    }
+    DragTo(tile, slot.x, slot.y);
+    slot.SetOccupant(&tile);
+    engine_->DrawSlots(scene_);
+    tile.SyncHitArea();
+    FlushAll();
+    engine_->CheckWord();
+}
+
+void TfmSelector::GlideBack(CPrzGloska& tile)
+{
+    CHamowanie alongX, alongY;
+    alongX.Start(float(tile.X()), float(engine_->PileX), kGlideSteps);
+    alongY.Start(float(tile.Y()), float(engine_->PileY), kGlideSteps);
+    for (int i = 0; i < kGlideSteps; ++i) {
+        const int x = Rounded(alongX.Next()), y = Rounded(alongY.Next());
+        DragTo(tile, x, y);
+        ShowNow(rect());
+        Time().Wait(kGlideStepMs);
+    }
+    tile.SetPosition(Rounded(alongX.Next()), Rounded(alongY.Next()));
+    tile.HitArea().BringToFront();
+    FlushAll();
+}
+
+void TfmSelector::SwapFromPile(CPrzGloska& tile)
+{
+    if (!engine_)
+        return;
+    engine_->SwapFromPile(tile);
+    FlushAll();
+}

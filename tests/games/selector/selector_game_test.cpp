@@ -1,0 +1,100 @@
+// A whole picture-and-say game in the real program: started from the menu's second tab, every word
+// spelled by dragging its tiles, the game ending by itself a minute after the last word, the summary
+// left with "stop", and the game's record in the statistics file.
+#include "games/selector/Selector.h"
+#include "games/selector/selectordriver.h"
+#include "gfx/_cprzycisk.h"
+#include "results/Koniecgry.h"
+#include "results/_cstatrec.h"
+#include "shell/shared.h"
+#include "support/programundertest.h"
+#include "words/_cslowa.h"
+
+#include <QFile>
+#include <QTimer>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace selectortest;
+
+namespace {
+
+template <typename T>
+T Field(const QByteArray& record, int offset)
+{
+    return qFromLittleEndian<T>(record.constData() + offset);
+}
+
+TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted)
+{
+    ProgramUnderTest program;
+    program.folder.Write("Data/data.ini",
+                         "[DaneProgramu]\r\nZakladka=2\r\n[Selector]\r\nGloski=1\r\nPozycja=4096\r\nPoziom=1\r\n");
+    ASSERT_TRUE(program.Start());
+    TFormMain* menu = program.Main();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    ASSERT_NE(FormSelector, nullptr) << "start-up makes the game's window";
+    TfmSelector* game = FormSelector.get();
+    const QString statistics = program.folder.File("prgst4.stt");
+    const qint64 sizeBefore = QFile(statistics).size();
+
+    int summaries = 0;
+    QObject::connect(FormKoniecGry.get(), &CModalWindow::Opened, [&] {
+        ++summaries;
+        QTimer::singleShot(0, [] {
+            CPrzyciskP* stop = FormKoniecGry->StopButton();
+            QTest::mouseClick(stop, Qt::LeftButton, {}, QPoint(stop->width() / 2, stop->height() / 2));
+        });
+    });
+    int words = 0;
+    bool timerRan = false;
+    QObject::connect(game, &CModalWindow::Opened, [&] {
+        QTimer::singleShot(0, [&] {
+            GraSelector& engine = *game->Engine();
+            for (;;) {
+                SolveCurrentWord(engine);
+                words += engine.IsSolved();
+                if (engine.IsLast())
+                    break;
+                Click(game->NextButton());
+            }
+            timerRan = engine.StopTimer().IsActive();
+            // Nobody touches the game for a minute: it ends by itself, and the summary's "stop"
+            // closes it.
+            program.services.time.Advance(GraSelector::kStopAfterMs);
+            if (game->isVisible()) {
+                ADD_FAILURE() << "the game did not end by itself";
+                game->EndModal(0);
+            }
+        });
+    });
+    CPrzyciskP* start = menu->Button("start");
+    ASSERT_NE(start, nullptr);
+    QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(start->width() / 2, start->height() / 2));
+
+    EXPECT_EQ(words, 5);
+    EXPECT_TRUE(timerRan);
+    EXPECT_EQ(summaries, 1);
+    EXPECT_TRUE(game->isHidden());
+    EXPECT_EQ(game->Result(), TfmKoniecGry::kResultStop);
+
+    QFile file(statistics);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), sizeBefore + CStatRec::kRecordSize);
+    const QByteArray record = bytes.right(CStatRec::kRecordSize);
+    EXPECT_EQ(Field<qint32>(record, 0), 1) << "game code";
+    EXPECT_EQ(Field<quint16>(record, 4), 2026) << "start year";
+    EXPECT_EQ(Field<qint16>(record, 20), 1) << "Poziom";
+    EXPECT_EQ(Field<qint16>(record, 22), 1) << "Gloski";
+    EXPECT_EQ(Field<qint16>(record, 24), 4096) << "Pozycja";
+    const qint32 duration = Field<qint32>(record, 26);
+    EXPECT_GE(duration, GraSelector::kStopAfterMs / 1000);
+    EXPECT_LT(duration, 2 * GraSelector::kStopAfterMs / 1000);
+    EXPECT_EQ(Field<qint16>(record, 30), 1) << "completed";
+    EXPECT_EQ(Field<qint32>(record, 32), 0) << "hints";
+    EXPECT_EQ(Field<qint32>(record, 36), 5) << "correct";
+    EXPECT_EQ(Field<qint32>(record, 40), 0) << "wrong";
+}
+
+}  // namespace
