@@ -5,7 +5,6 @@
 #include "Fmmain.h"
 #include "gfx/_cprzycisk.h"
 #include "gfx/_cscrollbar.h"
-#include "platform/raster.h"
 #include "recorder/_cnagdata.h"
 #include "recorder/_cnagrywanie.h"
 #include "shell/settingsfile.h"
@@ -37,7 +36,7 @@ QLabel* NewHeading(QWidget* owner, const QString& text)
 }  // namespace
 
 RecordingsTab::RecordingsTab(TFormMain& main, QImage* canvas, const QImage* background)
-    : main_(main), canvas_(canvas), background_(background)
+    : main_(main)
 {
     nameHeading_ = NewHeading(&main, QStringLiteral("Imię i Nazwisko"));
     dateHeading_ = NewHeading(&main, QStringLiteral("Data"));
@@ -135,12 +134,6 @@ void RecordingsTab::HideButton(const char* name)
     if (!b || b->isHidden())
         return;
     b->hide();
-    // A button hidden under the mouse is told the mouse left it and draws its normal look again;
-    // the place it left must show the background.
-    if (canvas_ && background_) {
-        raster::Copy(*canvas_, b->pos(), *background_, b->geometry());
-        main_.update(b->geometry());
-    }
 }
 
 void RecordingsTab::EnterBusy()

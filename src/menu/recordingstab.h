@@ -69,8 +69,6 @@ private:
     std::unique_ptr<CNagrywanie> NewRecorder(std::unique_ptr<AudioPort> port);
 
     TFormMain& main_;
-    QImage* canvas_;
-    const QImage* background_;
     QLabel* nameHeading_ = nullptr;  // children of the main window
     QLabel* dateHeading_ = nullptr;
     std::unique_ptr<CScrollBar> scroll_;
