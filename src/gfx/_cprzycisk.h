@@ -38,11 +38,11 @@ public:
 
 protected:
     bool Intercept(HitEvent kind, QEvent* event) override;
-
-private:
+    // Draws `state` through the mask over the background and shows it on the window.
     void Compose(const QImage& state);
     void EraseToBackground();
 
+private:
     ButtonPictures pictures_;
     QImage* windowCanvas_;
     const QImage* backCanvas_;

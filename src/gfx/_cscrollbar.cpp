@@ -1,12 +1,7 @@
 // The scroll thumb of the recordings list (see _cscrollbar.h).
 #include "_cscrollbar.h"
 
-#include "platform/picturestore.h"
-#include "platform/raster.h"
-#include "shell/_cblad.h"
-
 #include <QMouseEvent>
-#include <new>
 
 namespace {
 
@@ -21,70 +16,20 @@ bool IsLeft(QEvent* event)
 
 CScrollBut::CScrollBut(QWidget* owner, const QString& base, QImage* windowCanvas, const QImage* backCanvas, int x,
                        int y, std::function<void()> action)
-    : HitArea(owner), windowCanvas_(windowCanvas), backCanvas_(backCanvas)
+    : CPrzyciskP(owner, base, windowCanvas, backCanvas, x, y, std::move(action))
 {
-    try {
-        OtworzBMP(base + "_D", normal_);
-        OtworzBMP(base + "_M", mask_);
-    } catch (const std::bad_alloc&) {
-        throw CBlad(1);
-    }
-    setGeometry(x, y, mask_.width(), mask_.height());
-    buffer_ = QImage(size().isEmpty() ? QSize(1, 1) : size(), QImage::Format_RGB32);
-    if (buffer_.isNull())
-        throw CBlad(1);
-    onClick = std::move(action);
-    show();
-    ready_ = true;
-}
-
-void CScrollBut::Move(int x, int y)
-{
-    move(x < 0 ? this->x() : x, y < 0 ? this->y() : y);
-}
-
-void CScrollBut::Paint()
-{
-    if (isVisible())
-        Compose();
-}
-
-void CScrollBut::Compose()
-{
-    if (!windowCanvas_ || width() == 0 || height() == 0)
-        return;
-    const QRect screen = geometry();
-    if (backCanvas_)
-        raster::Copy(buffer_, QPoint(0, 0), *backCanvas_, screen);
-    raster::DrawMasked(buffer_, QPoint(0, 0), normal_, mask_);
-    raster::Copy(*windowCanvas_, screen.topLeft(), buffer_, QRect(QPoint(0, 0), screen.size()));
-    if (parentWidget())
-        parentWidget()->update(screen);
-}
-
-void CScrollBut::EraseToBackground()
-{
-    if (!windowCanvas_ || !backCanvas_)
-        return;
-    const QRect screen = geometry();
-    raster::Copy(*windowCanvas_, screen.topLeft(), *backCanvas_, screen);
-    if (parentWidget())
-        parentWidget()->update(screen);
 }
 
 bool CScrollBut::Intercept(HitEvent kind, QEvent* event)
 {
-    if (!ready_)
+    if (!Ready())
         return true;
     if (kind == HitEvent::Enter && !(window() && window()->isActiveWindow()))
         return true;
     switch (kind) {
     case HitEvent::Shown:
-        Compose();
-        return true;
     case HitEvent::Hidden:
-        EraseToBackground();
-        return true;
+        return CPrzyciskP::Intercept(kind, event);
     case HitEvent::Press:
         if (IsLeft(event))
             dragging_ = true;
@@ -105,7 +50,7 @@ bool CScrollBut::Intercept(HitEvent kind, QEvent* event)
         return false;
     }
     if (isVisible())
-        Compose();
+        Compose(Normal());
     return false;
 }
 

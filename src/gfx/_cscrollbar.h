@@ -2,14 +2,14 @@
 // that shows how far the list is scrolled. It only shows the position; dragging it does nothing.
 #pragma once
 
-#include "platform/hitarea.h"
+#include "gfx/_cprzycisk.h"
 
 #include <QImage>
 #include <functional>
 
-// The thumb: its normal picture drawn through its mask over the saved background, like a picture
-// button without hover or pressed looks.
-class CScrollBut : public HitArea {
+// The thumb: a picture button with only its normal look, redrawn over the saved background on
+// every mouse message; pressing and moving it changes nothing else.
+class CScrollBut : public CPrzyciskP {
     Q_OBJECT
 public:
     // `windowCanvas`: what the owner shows; `backCanvas`: the background under the thumb, in window
@@ -17,30 +17,15 @@ public:
     CScrollBut(QWidget* owner, const QString& base, QImage* windowCanvas, const QImage* backCanvas, int x, int y,
                std::function<void()> action = {});
 
-    // A negative coordinate keeps that coordinate.
-    void Move(int x, int y);
-    QRect ScreenRect() const { return geometry(); }
-    // Draws the thumb again, as after a repaint of the owner.
-    void Paint();
-
     bool Dragging() const { return dragging_; }
-    bool Ready() const { return ready_; }
-    const QImage& Normal() const { return normal_; }
-    const QImage& Mask() const { return mask_; }
+    const QImage& Normal() const { return Pictures().Normal; }
+    const QImage& Mask() const { return Pictures().Mask; }
 
 protected:
     bool Intercept(HitEvent kind, QEvent* event) override;
 
 private:
-    void Compose();
-    void EraseToBackground();
-
-    QImage normal_, mask_;
-    QImage* windowCanvas_;
-    const QImage* backCanvas_;
-    QImage buffer_;
     bool dragging_ = false;
-    bool ready_ = false;
 };
 
 // Moves the thumb one step along its track for each slot the list scrolls.
