@@ -61,6 +61,12 @@ void CZestawSlow::ClearPending(int i)
     drawn_[static_cast<size_t>(i)].Flags &= static_cast<quint16>(~SPaczka::kPending);
 }
 
+void CZestawSlow::SetPending(int i)
+{
+    CheckIndex(i, DrawnCount(), "drawn word");
+    drawn_[static_cast<size_t>(i)].Flags |= SPaczka::kPending;
+}
+
 bool CZestawSlow::AllDealtWith() const
 {
     for (const SPaczka& word : drawn_)

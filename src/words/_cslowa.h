@@ -44,6 +44,8 @@ public:
     const SPaczka& Drawn(int i) const;
     // The child has dealt with drawn word i. Throws std::out_of_range like Drawn.
     void ClearPending(int i);
+    // Drawn word i waits for the child again. Throws std::out_of_range like Drawn.
+    void SetPending(int i);
     // True when no drawn word still waits for the child (also when nothing is drawn).
     bool AllDealtWith() const;
 

@@ -227,6 +227,14 @@ TEST_F(Words, PendingMarksAreClearedOneWordAtATime)
             EXPECT_TRUE(words.Drawn(j).IsPending()) << i << " " << j;
     }
     EXPECT_TRUE(words.AllDealtWith());
+    // A word opened again waits for the child until it is dealt with once more.
+    words.SetPending(2);
+    EXPECT_TRUE(words.Drawn(2).IsPending());
+    EXPECT_FALSE(words.Drawn(1).IsPending());
+    EXPECT_FALSE(words.AllDealtWith());
+    EXPECT_THROW(words.SetPending(4), std::out_of_range);
+    words.ClearPending(2);
+    EXPECT_TRUE(words.AllDealtWith());
 }
 
 TEST_F(Words, DrawingLeavesTheSaucerGroupOfTheCandidatesAlone)

@@ -117,8 +117,6 @@ GraSelector::GraSelector(CSelectorHost& host, CZestawSlow& words, CStatRec& stat
     const QPoint pile = PilePosition();
     PileX = pile.x();
     PileY = pile.y();
-    for (int i = 0; i < words_.DrawnCount(); ++i)
-        pending_.push_back(words_.Drawn(i).IsPending());
     const QString maskFile = Screen().IsSmall() ? kMaskSmall : kMaskBig;
     if (QFile::exists(maskFile)) {
         try {
@@ -194,23 +192,20 @@ bool GraSelector::PrevWord()
 
 bool GraSelector::IsSolved() const
 {
-    return Current >= 0 && size_t(Current) < pending_.size() && !pending_[size_t(Current)];
+    return Current >= 0 && Current < words_.DrawnCount() && !words_.Drawn(Current).IsPending();
 }
 
 bool GraSelector::AllSolved() const
 {
-    for (bool waiting : pending_)
-        if (waiting)
-            return false;
-    return true;
+    return words_.AllDealtWith();
 }
 
 bool GraSelector::HitPicture(int x, int y)
 {
     const bool inside =
         PictureX < x && x < PictureX + mask_.width() && PictureY < y && y < PictureY + mask_.height();
-    if (inside && size_t(Current) < pending_.size())
-        pending_[size_t(Current)] = true;
+    if (inside && Current >= 0 && Current < words_.DrawnCount())
+        words_.SetPending(Current);
     return inside;
 }
 
@@ -335,10 +330,8 @@ bool GraSelector::CheckWord()
     PlayRandomSound(kPraise);
     Time().Wait(kPauseBeforeWordMs);
     PlayWordSound(WordName);
-    if (size_t(Current) < pending_.size()) {
-        pending_[size_t(Current)] = false;
+    if (Current >= 0 && Current < words_.DrawnCount())
         words_.ClearPending(Current);
-    }
     HideTiles();
     host_.HideHelpButton();
     host_.ProcessPending();

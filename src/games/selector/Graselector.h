@@ -183,8 +183,6 @@ private:
     CSelectorHost& host_;
     CZestawSlow& words_;
     CStatRec& stats_;
-    // The drawn words still waiting for the child, one mark per drawn word.
-    std::vector<bool> pending_;
     QImage mask_;
     std::unique_ptr<CTimer> stopTimer_;
     CRamka frame_;
