@@ -44,7 +44,10 @@ CTileWidget::CTileWidget(TfmSelector& owner, CPrzGloska& tile) : HitArea(&owner)
 
 bool CTileWidget::Handle(HitEvent kind, QEvent* event)
 {
-    auto* mouse = static_cast<QMouseEvent*>(event);
+    // Only press, move and release carry a mouse event; enter and leave carry other kinds.
+    auto* mouse = kind == HitEvent::Press || kind == HitEvent::Move || kind == HitEvent::Release
+                      ? static_cast<QMouseEvent*>(event)
+                      : nullptr;
     switch (kind) {
     case HitEvent::Press:
         owner_.Grab(tile_, mouse->button(), mouse->position().toPoint());
