@@ -7,9 +7,30 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace kit {
+
+// The largest difference of the three colour channels of two pixels.
+inline int Diff(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Average colour step between neighbouring pixels: near 0 on a plain or softly shaded area.
+inline double Busyness(const QImage& image, const QRect& area)
+{
+    long sum = 0;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x < area.right(); ++x) {
+            sum += Diff(image.pixel(x, y), image.pixel(x + 1, y));
+            ++count;
+        }
+    return count ? double(sum) / count : 0.0;
+}
 
 template <void (*Make)(Generator&)>
 class GeneratedGroup : public ::testing::Test {

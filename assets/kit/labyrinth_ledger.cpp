@@ -6,6 +6,12 @@
 
 namespace kit {
 
+void Require(const QStringList& problems, const QString& what)
+{
+    if (!problems.isEmpty())
+        throw std::runtime_error((what + ": " + problems.join("; ")).toStdString());
+}
+
 void Ledger::Note(const QString& path, const QString& kind, QSize size)
 {
     if (written_.contains(path))

@@ -11,6 +11,9 @@
 
 namespace kit {
 
+// Stops the generator with `what` and every problem found, when there is any.
+void Require(const QStringList& problems, const QString& what);
+
 class Ledger {
 public:
     explicit Ledger(Generator& generator) : generator_(generator) {}

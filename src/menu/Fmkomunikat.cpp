@@ -4,6 +4,7 @@
 #include "gfx/_cprzycisk.h"
 #include "platform/imagefiles.h"
 #include "shell/_cblad.h"
+#include "shell/shared.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -112,4 +113,12 @@ void TFormKomunikat::mousePressEvent(QMouseEvent* event)
 void TFormKomunikat::mouseMoveEvent(QMouseEvent* event)
 {
     dragger_.Move(event->globalPosition(), event->buttons());
+}
+
+void ShowMessageWindow(qint16 code)
+{
+    if (!FormKomunikat)
+        return;
+    FormKomunikat->ShowMessageCode(code);
+    FormKomunikat->ShowCentred();
 }

@@ -9,6 +9,10 @@
 
 class CPrzyciskP;
 
+// Shows the notice of `code` in the program's message window, over the main window, until its
+// button is pressed (nothing when the window does not exist yet).
+void ShowMessageWindow(qint16 code);
+
 class TFormKomunikat : public CModalWindow {
     Q_OBJECT
 public:

@@ -45,14 +45,6 @@ struct Band {
 constexpr Band kSmallBands[TFormMain::kTabs] = {{40, 110}, {125, 190}, {200, 260}, {265, 315}, {325, 385}, {390, 535}};
 constexpr Band kBigBands[TFormMain::kTabs] = {{52, 140}, {155, 240}, {250, 330}, {340, 410}, {420, 490}, {505, 565}};
 
-void ShowMessage(qint16 code)
-{
-    if (!FormKomunikat)
-        return;
-    FormKomunikat->ShowMessageCode(code);
-    FormKomunikat->ShowCentred();
-}
-
 }  // namespace
 
 TFormMain::TFormMain() : CWindowBase(nullptr)
@@ -290,7 +282,7 @@ void TFormMain::Change(Row which, int index)
     case Sounds: {
         const qint16 changed = qint16(settings.Gloski ^ bit);
         if ((changed & kGroupBits) == 0) {
-            ShowMessage(kMessageLastGroup);
+            ShowMessageWindow(kMessageLastGroup);
             return;
         }
         settings.Gloski = changed;
@@ -299,7 +291,7 @@ void TFormMain::Change(Row which, int index)
     case Positions: {
         const qint16 changed = qint16(settings.Pozycja ^ bit);
         if ((changed & kPositionBits) == 0) {
-            ShowMessage(kMessageLastPosition);
+            ShowMessageWindow(kMessageLastPosition);
             return;
         }
         settings.Pozycja = changed;
@@ -332,7 +324,7 @@ void TFormMain::A_Start()
             Slowa->SelectBySettings(settings);
         // A level below 1 would open a game without words.
         if (settings.Poziom < 1 || !Slowa || Slowa->CandidateCount() < needed) {
-            ShowMessage(kMessageTooFewWords);
+            ShowMessageWindow(kMessageTooFewWords);
             return;
         }
     }
@@ -356,7 +348,7 @@ void TFormMain::A_Oprogramie()
 
 void TFormMain::A_Null()
 {
-    ShowMessage(kMessageFixed);
+    ShowMessageWindow(kMessageFixed);
 }
 
 void TFormMain::keyPressEvent(QKeyEvent* event)

@@ -144,10 +144,7 @@ void RecordingsTab::EnterBusy()
 
 void RecordingsTab::Refuse(qint16 message)
 {
-    if (FormKomunikat) {
-        FormKomunikat->ShowMessageCode(message);
-        FormKomunikat->ShowCentred();
-    }
+    ShowMessageWindow(message);
     main_.setFocus();
 }
 

@@ -11,16 +11,10 @@ namespace {
 
 const QString kFolder = "Data/Intf/Lab/";
 
-void Require(const QStringList& problems, const QString& what)
-{
-    if (!problems.isEmpty())
-        throw std::runtime_error((what + ": " + problems.join("; ")).toStdString());
-}
-
 void MakeLayout(kit::Generator& gen, kit::Ledger& ledger, const maze::Layout& l)
 {
     const QImage background = maze::Background(l, gen.ReadSource("landscape.svg"));
-    Require(maze::CheckBackground(l, background), "mT_Lab" + l.suffix);
+    kit::Require(maze::CheckBackground(l, background), "mT_Lab" + l.suffix);
     ledger.Jpeg(kFolder + "mT_Lab" + l.suffix + ".xji", background);
 
     const QString tiles = kFolder + l.folder + "/";
@@ -30,14 +24,14 @@ void MakeLayout(kit::Generator& gen, kit::Ledger& ledger, const maze::Layout& l)
         QImage tile;
         if (kind.scenery) {
             tile = maze::SceneryTile(l, gen.ReadSource(kind.scenery), 500 + seed++);
-            Require(maze::CheckSceneryTile(l, tile), kind.file);
+            kit::Require(maze::CheckSceneryTile(l, tile), kind.file);
             const QByteArray bytes(reinterpret_cast<const char*>(tile.constBits()), tile.sizeInBytes());
             if (seen.contains(bytes))
                 throw std::runtime_error(std::string(kind.file) + " repeats another scenery tile");
             seen.insert(bytes);
         } else {
             tile = maze::PathTile(l, kind.code);
-            Require(maze::CheckPathTile(l, kind.code, tile), kind.file);
+            kit::Require(maze::CheckPathTile(l, kind.code, tile), kind.file);
         }
         ledger.Jpeg(tiles + kind.file + ".xji", tile);
     }
@@ -49,7 +43,7 @@ void MakeLayout(kit::Generator& gen, kit::Ledger& ledger, const maze::Layout& l)
     QList<QImage> made;
     for (const auto& sprite : sprites) {
         const QImage image = maze::Figure(l, figure, sprite.facing);
-        Require(maze::CheckFigure(l, image), sprite.name);
+        kit::Require(maze::CheckFigure(l, image), sprite.name);
         for (const QImage& other : made)
             if (other == image)
                 throw std::runtime_error(std::string(sprite.name) + " does not show its own facing");
@@ -58,7 +52,7 @@ void MakeLayout(kit::Generator& gen, kit::Ledger& ledger, const maze::Layout& l)
     }
 
     const kit::StripPieces column = kit::MakeStrip(maze::ColumnLook(l));
-    Require(maze::CheckColumn(l, column), "column" + l.suffix);
+    kit::Require(maze::CheckColumn(l, column), "column" + l.suffix);
     ledger.Jpeg(kFolder + "RmkK1" + l.suffix + ".xji", column.start);
     ledger.BmpGrey(kFolder + "RmkK1_m" + l.suffix + ".xbi", column.startMask);
     ledger.Jpeg(kFolder + "RmkK2" + l.suffix + ".xji", column.end);
@@ -72,9 +66,9 @@ int main(int argc, char** argv)
 {
     return kit::Main(argc, argv, [](kit::Generator& gen) {
         kit::Ledger ledger(gen);
-        Require(maze::CheckTileTable(), "tile table");
+        kit::Require(maze::CheckTileTable(), "tile table");
         MakeLayout(gen, ledger, maze::SmallLayout());
         MakeLayout(gen, ledger, maze::BigLayout());
-        Require(ledger.CompareWith(gen.ReadSource("manifest.txt")), "manifest");
+        kit::Require(ledger.CompareWith(gen.ReadSource("manifest.txt")), "manifest");
     });
 }

@@ -9,20 +9,14 @@ namespace {
 
 const QString kFolder = "Data/Intf/Sel/";
 
-void Require(const QStringList& problems, const QString& what)
-{
-    if (!problems.isEmpty())
-        throw std::runtime_error((what + ": " + problems.join("; ")).toStdString());
-}
-
 void MakeLayout(kit::Generator& gen, kit::Ledger& ledger, const sel::Layout& l)
 {
     const QImage background = sel::Background(l, gen.ReadSource("landscape.svg"));
-    Require(sel::CheckBackground(l, background), "mT_Sel" + l.suffix);
+    kit::Require(sel::CheckBackground(l, background), "mT_Sel" + l.suffix);
     ledger.Jpeg(kFolder + "mT_Sel" + l.suffix + ".xji", background);
 
     const kit::StripPieces strip = kit::MakeStrip(sel::StripLookOf(l));
-    Require(sel::CheckStripSlots(l, background, strip), "strip" + l.suffix);
+    kit::Require(sel::CheckStripSlots(l, background, strip), "strip" + l.suffix);
     ledger.Jpeg(kFolder + "RmkK1" + l.suffix + ".xji", strip.start);
     ledger.BmpGrey(kFolder + "RmkK1_m" + l.suffix + ".xbi", strip.startMask);
     ledger.Jpeg(kFolder + "RmkK2" + l.suffix + ".xji", strip.end);
@@ -38,6 +32,6 @@ int main(int argc, char** argv)
         kit::Ledger ledger(gen);
         MakeLayout(gen, ledger, sel::SmallLayout());
         MakeLayout(gen, ledger, sel::BigLayout());
-        Require(ledger.CompareWith(gen.ReadSource("manifest.txt")), "manifest");
+        kit::Require(ledger.CompareWith(gen.ReadSource("manifest.txt")), "manifest");
     });
 }

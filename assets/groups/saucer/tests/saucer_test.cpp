@@ -15,26 +15,10 @@ namespace {
 const QString kGroup = QStringLiteral(GROUP_DIR);
 
 using Generated = kit::GeneratedGroup<saucer::Make>;
+using kit::Busyness;
+using kit::Diff;
 
 const saucer::Layout* Layouts[] = {&saucer::SmallLayout(), &saucer::BigLayout()};
-
-int Diff(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
-
-double Busyness(const QImage& image, const QRect& area)
-{
-    long sum = 0;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x < area.right(); ++x) {
-            sum += Diff(image.pixel(x, y), image.pixel(x + 1, y));
-            ++count;
-        }
-    return double(sum) / count;
-}
 
 QByteArray Sky()
 {

@@ -17,12 +17,8 @@ const QString kGroup = QStringLiteral(GROUP_DIR);
 
 // Runs the generator once into a temporary program folder shared by all tests.
 using Generated = kit::GeneratedGroup<sounds::Make>;
-
-int Diff(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
-}
+using kit::Busyness;
+using kit::Diff;
 
 // Mean and largest colour difference between `part` and `whole` at `at`, over the outer
 // `ring` pixels of `part`.
@@ -60,19 +56,6 @@ double MeanDifference(const QImage& a, const QImage& b)
         for (int x = 0; x < a.width(); ++x)
             sum += Diff(a.pixel(x, y), b.pixel(x, y));
     return double(sum) / (a.width() * a.height());
-}
-
-// Average colour step between neighbouring pixels: near 0 on a plain or softly shaded area.
-double Busyness(const QImage& image, const QRect& area)
-{
-    long sum = 0;
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x < area.right(); ++x) {
-            sum += Diff(image.pixel(x, y), image.pixel(x + 1, y));
-            ++count;
-        }
-    return double(sum) / count;
 }
 
 const sounds::Layout* Layouts[] = {&sounds::SmallLayout(), &sounds::BigLayout()};
