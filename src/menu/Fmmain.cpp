@@ -4,7 +4,7 @@
 #include "Fmkomunikat.h"
 #include "Fmoprogramie.h"
 #include "Fmsplashscreen.h"
-#include "_custgry.h"
+#include "settings/_custgry.h"
 #include "recordingstab.h"
 #include "gfx/_ccheckbut.h"
 #include "gfx/_cprzycisk.h"

@@ -1,7 +1,7 @@
 // Counting one game and the statistics file (see _cstatrec.h).
 #include "_cstatrec.h"
 
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/services.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"

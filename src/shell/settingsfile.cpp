@@ -1,7 +1,7 @@
 // Reading the settings file at start (see settingsfile.h).
 #include "settingsfile.h"
 
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/inifile.h"
 
 #include <QFile>

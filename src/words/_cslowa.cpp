@@ -1,7 +1,7 @@
 // The practice words and their random draw (see _cslowa.h).
 #include "words/_cslowa.h"
 
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/imagefiles.h"
 #include "platform/services.h"
 #include "platform/timeservice.h"

@@ -6,7 +6,7 @@
 #include "menu/Fmkomunikat.h"
 #include "menu/Fmmain.h"
 #include "menu/Fmoprogramie.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/desktop.h"
 #include "platform/inifile.h"
 #include "platform/modalwindow.h"

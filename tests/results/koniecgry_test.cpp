@@ -1,7 +1,7 @@
 // The end-of-game summary window driven by real mouse and key events: the background per grade,
 // the captions and values, "start", "stop" and Esc, its place and shape, dragging, missing pictures.
 #include "gfx/_cprzycisk.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/imagefiles.h"
 #include "platform/picturestore.h"
 #include "platform/windowbase.h"

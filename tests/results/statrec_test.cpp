@@ -1,6 +1,6 @@
 // The statistics file and the counting of one game: the bytes of the header and of each record, the
 // grades, the idle lapse on the fake clock, and files that vanish, are damaged or cannot grow.
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
 #include "support/fakes.h"

@@ -1,5 +1,5 @@
 // Reading the settings file at start into the menu tab and the five games' settings.
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/inifile.h"
 #include "shell/settingsfile.h"
 #include "support/programfolder.h"

@@ -1,7 +1,7 @@
 // The start-up sequence of the real program, in this process: the splash and its hand-over, the main
 // window, Esc, and every failure path showing its message and leaving the working folder as found.
 #include "menu/Fmsplashscreen.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/singleinstance.h"
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"

@@ -1,6 +1,6 @@
 // The word catalogue and the differential words: which words a game's settings select, and the
 // random draw of one game's words without repetition.
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "support/fakes.h"
 #include "support/manifest.h"
 #include "words/_cslowa.h"

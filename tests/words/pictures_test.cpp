@@ -1,6 +1,6 @@
 // Loading the pictures of the drawn words from the program folder: missing files, broken files and
 // the generated pictures.
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/imagefiles.h"
 #include "support/fakes.h"
 #include "support/manifest.h"

@@ -2,7 +2,7 @@
 #include "Selector.h"
 
 #include "gfx/_cprzycisk.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/imagefiles.h"
 #include "platform/raster.h"
 #include "platform/services.h"

@@ -3,7 +3,7 @@
 // stepper of the glide.
 #include "games/selector/Graselector.h"
 #include "games/selector/_chamowanie.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/picturestore.h"
 #include "results/_cstatrec.h"
 #include "shell/Cdisplay.h"

@@ -5,7 +5,7 @@
 #include "games/selector/Selector.h"
 #include "games/selector/selectordriver.h"
 #include "gfx/_cprzycisk.h"
-#include "menu/_custgry.h"
+#include "settings/_custgry.h"
 #include "platform/picturestore.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
