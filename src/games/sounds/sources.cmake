@@ -1,0 +1,2 @@
+# The sounds game: its objects, sound buttons and rules need no widgets; the window does.
+list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cobiektodglosy.cpp ${folder}/Cprzyciskodglosy.cpp ${folder}/Graodglosy.cpp)
