@@ -2,6 +2,7 @@
 #include "gametable.h"
 
 #include "games/selector/Selector.h"
+#include "games/sounds/Odglosy.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 
@@ -26,6 +27,7 @@ std::vector<GameInfo> BuildTable()
         sounds.settings = &UstOdglosy;
         sounds.drawsWords = false;
         sounds.fixedRows = {kFixed, kFixed, kFixed};
+        sounds.makeWindow = Make<TfmOdglosy>;
         table.push_back(sounds);
     }
     {

@@ -76,6 +76,7 @@ public:
     bool Selected() const { return selected_; }
     const QImage& Picture() const { return picture_; }
     const QImage& SelectedPicture() const { return selectedPicture_; }
+    CObjectArea* Area() const { return area_.get(); }
 
     // Draws the object (marked, or plain) on the scene and shows it.
     void ShowPicture(bool selectedLook);
