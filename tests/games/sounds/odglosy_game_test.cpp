@@ -39,10 +39,7 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
     int summaries = 0;
     QObject::connect(FormKoniecGry.get(), &CModalWindow::Opened, [&] {
         ++summaries;
-        QTimer::singleShot(0, [] {
-            CPrzyciskP* stop = FormKoniecGry->StopButton();
-            QTest::mouseClick(stop, Qt::LeftButton, {}, QPoint(stop->width() / 2, stop->height() / 2));
-        });
+        QTimer::singleShot(0, [] { Click(FormKoniecGry->StopButton()); });
     });
     QStringList played;
     QObject::connect(game, &CModalWindow::Opened, [&] {
@@ -53,14 +50,11 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
             Driver d(*game);
             d.ClickButton("pies");   // "wrrr" and the dog: right
             d.ClickObject("pies");
-            d.Away();
             tick();
             d.ClickButton("traba");  // "tratata" and the dog: wrong
             d.ClickObject("pies");
-            d.Away();
             tick();
             d.ClickObject("traba");  // the trumpet, and help: "tratata" lights up
-            d.Away();
             d.ClickHelp();
             tick();
             played = program.services.sound.played;
@@ -71,9 +65,8 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
             }
         });
     });
-    CPrzyciskP* start = menu->Button("start");
-    ASSERT_NE(start, nullptr);
-    QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(start->width() / 2, start->height() / 2));
+    ASSERT_NE(menu->Button("start"), nullptr);
+    Click(menu->Button("start"));
 
     ASSERT_EQ(played.size(), 3);
     EXPECT_EQ(played[0], "Data/Smd.O/ps.pw");

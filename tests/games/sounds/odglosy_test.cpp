@@ -3,13 +3,11 @@
 // right clicks, the greyed buttons, and a new game after the summary.
 #include "games/sounds/Odglosy.h"
 #include "games/sounds/soundsdriver.h"
+#include "app/shared.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "shell/Cdisplay.h"
-#include "shell/_specfunc.h"
-#include "app/shared.h"
 #include "support/programundertest.h"
-#include "words/_cslowa.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -21,8 +19,7 @@ namespace {
 
 const QString kDog = QStringLiteral("pies");
 const QString kTrumpet = QStringLiteral("traba");
-const QString kDogSound = QStringLiteral("Data/Smd.O/ps.pw");
-const QString kTrumpetSound = QStringLiteral("Data/Smd.O/tbk.pw");
+using Look = CPrzyciskOdglosy::Look;
 
 class SoundsWindow : public ::testing::Test {
 protected:
@@ -37,32 +34,32 @@ protected:
         QObject::connect(FormKoniecGry.get(), &CModalWindow::Opened, [this] {
             ++summaries;
             QTimer::singleShot(0, [this] {
-                CPrzyciskP* b = summaryAnswer == TfmKoniecGry::kResultStart ? FormKoniecGry->StartButton()
-                                                                          : FormKoniecGry->StopButton();
-                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() / 2, b->height() / 2));
+                Click(summaryAnswer == TfmKoniecGry::kResultStart ? FormKoniecGry->StartButton()
+                                                                 : FormKoniecGry->StopButton());
             });
         });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        program.services.sound.played.clear();
+        Played().clear();
     }
 
     void Tick(int ticks = 1) { program.services.time.Advance(qint64(ticks) * GraOdglosy::kTickMs); }
-    CObiektOdglosy& Object(const QString& name) { return *window->Engine()->Object(name); }
     QStringList& Played() { return program.services.sound.played; }
+    Look LookOf(const QString& button) { return window->Button(button)->CurrentLook(); }
+    const CWyborOdglosy& Picks() { return window->Selection(); }
 
     ProgramUnderTest program;
     std::unique_ptr<TfmOdglosy> window;
+    Driver d{window};
     int summaries = 0;
     int summaryAnswer = TfmKoniecGry::kResultStop;
 };
 
 TEST_F(SoundsWindow, HoveringShowsAnObjectAndOnlyThePickedOneStaysShown)
 {
-    Driver d(*window);
-    EXPECT_TRUE(d.Concealed(kDog)) << "hidden until the mouse finds it";
+    EXPECT_TRUE(d.Concealed(kDog));
     d.Hover(kDog);
     EXPECT_TRUE(d.ShowsPlain(kDog));
     d.Away();
@@ -70,21 +67,18 @@ TEST_F(SoundsWindow, HoveringShowsAnObjectAndOnlyThePickedOneStaysShown)
 
     d.ClickObject(kDog);
     d.Away();
-    EXPECT_TRUE(d.ShowsSelected(kDog)) << "a picked object stays shown";
+    EXPECT_TRUE(d.ShowsSelected(kDog));
     d.ClickObject(kTrumpet);
-    EXPECT_FALSE(Object(kTrumpet).Selected()) << "one object at a time";
-    EXPECT_EQ(window->Selection().ObjectName, kDog);
+    EXPECT_FALSE(window->Engine()->Object(kTrumpet)->Selected()) << "one object at a time";
 
-    // Picked again: let go, but shown while the mouse is on it.
+    // Picked again: let go, but shown while the mouse is on it; picked once more, it counts 1 again.
     d.ClickObject(kDog);
-    EXPECT_FALSE(window->Selection().SelectedObject);
-    EXPECT_EQ(window->Selection().SelectionCount, 0);
+    EXPECT_FALSE(Picks().SelectedObject);
     EXPECT_TRUE(d.ShowsPlain(kDog));
     d.Away();
     EXPECT_TRUE(d.Concealed(kDog));
-    // Picked once more, it counts as the first pick again.
     d.ClickObject(kDog);
-    EXPECT_EQ(window->Selection().SelectionCount, 1);
+    EXPECT_EQ(Picks().SelectionCount, 1);
 }
 
 TEST_F(SoundsWindow, APairIsJudgedOnTheNextTickWithItsPicksStillShown)
@@ -92,8 +86,7 @@ TEST_F(SoundsWindow, APairIsJudgedOnTheNextTickWithItsPicksStillShown)
     struct Case {
         const char* what;
         QString button, object;
-        bool buttonFirst;
-        bool right;
+        bool buttonFirst, right;
     };
     const Case cases[] = {
         {"\"wrrr\" then the dog", kDog, kDog, true, true},
@@ -103,102 +96,67 @@ TEST_F(SoundsWindow, APairIsJudgedOnTheNextTickWithItsPicksStillShown)
     int correct = 0, wrong = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Driver d(*window);
         Played().clear();
-        if (c.buttonFirst) {
+        if (c.buttonFirst)
             d.ClickButton(c.button);
-            d.ClickObject(c.object);
-        } else {
-            d.ClickObject(c.object);
+        d.ClickObject(c.object);
+        if (!c.buttonFirst)
             d.ClickButton(c.button);
-        }
         d.Away();
-        EXPECT_EQ(window->Selection().SelectionCount, 2);
         EXPECT_TRUE(d.ShowsSelected(c.object));
-        EXPECT_EQ(window->Button(c.button)->CurrentLook(), CPrzyciskOdglosy::Look::Pressed);
+        EXPECT_EQ(LookOf(c.button), Look::Pressed);
         EXPECT_TRUE(Played().isEmpty()) << "nothing is judged before the tick";
 
         Tick();
         ASSERT_EQ(Played().size(), 1);
         if (c.right)
-            EXPECT_EQ(Played().front(), SoundPath(c.object)) << "the object's own sound";
+            EXPECT_EQ(Played().front(), SoundPath(c.object));
         else
-            EXPECT_TRUE(Played().front().startsWith("Data/Intf/Smd/b")) << "a \"wrong\" sound: " << Played().front().toStdString();
+            EXPECT_TRUE(Played().front().startsWith("Data/Intf/Smd/b")) << "a \"wrong\" sound";
         (c.right ? correct : wrong)++;
         EXPECT_EQ(StatRec->Correct(), correct);
         EXPECT_EQ(StatRec->Wrong(), wrong);
-        EXPECT_EQ(window->Selection().SelectionCount, 0);
-        EXPECT_TRUE(window->Selection().ButtonName.isEmpty());
-        EXPECT_TRUE(window->Selection().ObjectName.isEmpty());
+        EXPECT_EQ(Picks().SelectionCount, 0);
+        EXPECT_TRUE(Picks().ButtonName.isEmpty() && Picks().ObjectName.isEmpty());
         EXPECT_TRUE(d.Concealed(c.object));
-        EXPECT_EQ(window->Button(c.button)->CurrentLook(), CPrzyciskOdglosy::Look::Normal);
-        EXPECT_FALSE(window->Button(c.button)->Selected());
+        EXPECT_EQ(LookOf(c.button), Look::Normal);
     }
     EXPECT_EQ(StatRec->Hints(), 0);
 }
 
 TEST_F(SoundsWindow, AHintShowsTheMissingHalfForAboutASecondAndAHalf)
 {
-    struct Case {
-        const char* what;
-        bool pickButton;  // else the object
-        QString name;
-    };
-    const Case cases[] = {{"\"wrrr\" picked: the dog shows", true, kDog},
-                          {"the trumpet picked: \"tratata\" lights up", false, kTrumpet}};
-    int hints = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Driver d(*window);
+    for (const bool pickButton : {true, false}) {
+        SCOPED_TRACE(pickButton ? "\"wrrr\" picked: the dog shows" : "the dog picked: \"wrrr\" lights up");
         Played().clear();
-        if (c.pickButton)
-            d.ClickButton(c.name);
-        else
-            d.ClickObject(c.name);
+        pickButton ? d.ClickButton(kDog) : d.ClickObject(kDog);
         d.Away();
         d.ClickHelp();
         Tick();
-        ++hints;
-        EXPECT_EQ(StatRec->Hints(), hints);
-        EXPECT_EQ(Played(), QStringList{SoundPath(c.name)});
-        auto hintShows = [&] {
-            return c.pickButton ? d.ShowsSelected(c.name)
-                                : window->Button(c.name)->CurrentLook() == CPrzyciskOdglosy::Look::Hover;
-        };
+        EXPECT_EQ(Played(), QStringList{SoundPath(kDog)});
+        auto hintShows = [&] { return pickButton ? d.ShowsSelected(kDog) : LookOf(kDog) == Look::Hover; };
         EXPECT_TRUE(hintShows());
-        // Still there after five more ticks (1000 ms), gone on the sixth (1200 ms).
+        // Still there after five more ticks (1000 ms), gone on the sixth (1200 ms); the pick stays.
         Tick(5);
         EXPECT_TRUE(hintShows());
         Tick();
         EXPECT_FALSE(hintShows());
-        if (c.pickButton) {
-            EXPECT_TRUE(d.Concealed(c.name));
-            EXPECT_EQ(window->Button(c.name)->CurrentLook(), CPrzyciskOdglosy::Look::Pressed) << "still picked";
-        } else {
-            EXPECT_EQ(window->Button(c.name)->CurrentLook(), CPrzyciskOdglosy::Look::Normal);
-            EXPECT_TRUE(d.ShowsSelected(c.name)) << "still picked";
-        }
-        EXPECT_EQ(StatRec->Hints(), hints);
-        EXPECT_EQ(Played().size(), 1);
-        // Let go of the pick for the next case.
-        if (c.pickButton)
-            d.ClickButton(c.name);
-        else
-            d.ClickObject(c.name);
+        EXPECT_TRUE(pickButton ? LookOf(kDog) == Look::Pressed : d.ShowsSelected(kDog));
+        EXPECT_EQ(StatRec->Hints(), pickButton ? 1 : 2);
+        // Let go for the next case.
+        pickButton ? d.ClickButton(kDog) : d.ClickObject(kDog);
         d.Away();
-        Tick(7);
     }
 }
 
 TEST_F(SoundsWindow, HelpWithNothingPickedDoesNothingAndAnUnservedRequestWaits)
 {
-    Driver d(*window);
     d.ClickHelp();
     Tick(3);
     EXPECT_EQ(StatRec->Hints(), 0);
     EXPECT_FALSE(window->Hint().HintRequested);
 
-    // Help asked for, but the pair is finished before the tick: the pair is judged, the request waits.
+    // The pair is finished before the tick: it is judged, and the request waits for the next pick.
     d.ClickButton(kDog);
     d.ClickHelp();
     d.ClickObject(kDog);
@@ -206,66 +164,54 @@ TEST_F(SoundsWindow, HelpWithNothingPickedDoesNothingAndAnUnservedRequestWaits)
     Tick();
     EXPECT_EQ(StatRec->Correct(), 1);
     EXPECT_EQ(StatRec->Hints(), 0);
-    EXPECT_TRUE(window->Hint().HintRequested);
     Played().clear();
-    // The next single pick gets the hint without another press of help.
     d.ClickObject(kTrumpet);
     d.Away();
     Tick();
     EXPECT_EQ(StatRec->Hints(), 1);
-    EXPECT_EQ(Played(), QStringList{kTrumpetSound});
-    EXPECT_EQ(window->Button(kTrumpet)->CurrentLook(), CPrzyciskOdglosy::Look::Hover);
+    EXPECT_EQ(Played(), QStringList{SoundPath(kTrumpet)});
+    EXPECT_EQ(LookOf(kTrumpet), Look::Hover);
 }
 
 TEST_F(SoundsWindow, RightClicksPlayTheSoundAndPickNothing)
 {
-    Driver d(*window);
     d.RightClickButton(kDog);
     d.RightClickObject(kDog);
     d.RightClickButton(kTrumpet);
-    EXPECT_EQ(Played(), (QStringList{kDogSound, kDogSound, kTrumpetSound}));
-    EXPECT_EQ(window->Selection().SelectionCount, 0);
-    EXPECT_FALSE(window->Selection().SelectedButton || window->Selection().SelectedObject);
+    EXPECT_EQ(Played(), (QStringList{"Data/Smd.O/ps.pw", "Data/Smd.O/ps.pw", "Data/Smd.O/tbk.pw"}));
+    EXPECT_EQ(Picks().SelectionCount, 0);
 }
 
 TEST_F(SoundsWindow, GreyedButtonsShowGreyWordsAndReactToNothing)
 {
-    Driver d(*window);
     int greyed = 0;
     for (const auto& place : TfmOdglosy::ButtonPlaces()) {
-        const QString name = QString::fromLatin1(place.name);
         SCOPED_TRACE(place.name);
-        const CPrzyciskOdglosy& button = *window->Button(name);
-        EXPECT_EQ(LabelColours(window->SceneCanvas(), button.LabelRect()),
-                  place.active ? LabelInk::Black : LabelInk::Grey);
+        const CPrzyciskOdglosy& button = *window->Button(place.name);
+        EXPECT_EQ(LabelInk(window->SceneCanvas(), button.LabelRect()), place.active ? kBlack : kGrey);
         if (place.active)
             continue;
         ++greyed;
-        EXPECT_EQ(window->ButtonArea(name), nullptr);
         const QImage before = window->SceneCanvas().copy(button.Rect());
         const QPoint middle = button.Rect().center();
         QTest::mouseMove(window.get(), middle);
         QTest::mouseClick(window.get(), Qt::LeftButton, {}, middle);
         QTest::mouseClick(window.get(), Qt::RightButton, {}, middle);
-        QTest::mouseDClick(window.get(), Qt::LeftButton, {}, middle);
         Tick();
         EXPECT_EQ(window->SceneCanvas().copy(button.Rect()), before);
-        EXPECT_EQ(button.CurrentLook(), CPrzyciskOdglosy::Look::Normal);
     }
     EXPECT_EQ(greyed, 7);
     EXPECT_TRUE(Played().isEmpty());
-    EXPECT_EQ(window->Selection().SelectionCount, 0);
-    EXPECT_TRUE(window->Selection().ButtonName.isEmpty());
+    EXPECT_EQ(Picks().SelectionCount, 0);
 }
 
 TEST_F(SoundsWindow, EscDuringAHintEndsTheGameAndTheNextStartsCleanWithNewObjects)
 {
-    Driver d(*window);
     d.ClickObject(kDog);
     d.Away();
     d.ClickHelp();
     Tick();
-    ASSERT_EQ(window->Button(kDog)->CurrentLook(), CPrzyciskOdglosy::Look::Hover);
+    ASSERT_EQ(LookOf(kDog), Look::Hover);
     const CObiektOdglosy* before = window->Engine()->Object(kDog);
 
     summaryAnswer = TfmKoniecGry::kResultStart;
@@ -273,21 +219,15 @@ TEST_F(SoundsWindow, EscDuringAHintEndsTheGameAndTheNextStartsCleanWithNewObject
     EXPECT_EQ(summaries, 1);
     ASSERT_NE(window->Engine(), nullptr) << "a new game runs";
     EXPECT_NE(window->Engine()->Object(kDog), before);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->Selection().SelectedObject || window->Selection().SelectedButton);
-    EXPECT_FALSE(window->Hint().HintShowing) << "no hint of the last game";
-    EXPECT_EQ(window->Button(kDog)->CurrentLook(), CPrzyciskOdglosy::Look::Normal);
-    for (const QString& name : {kDog, kTrumpet}) {
-        const QRect r = window->Engine()->Object(name)->Rect();
-        EXPECT_EQ(window->SceneCanvas().copy(r), window->BackgroundPicture().copy(r)) << name.toStdString();
-    }
+    EXPECT_FALSE(Picks().SelectedObject || window->Hint().HintShowing);
+    EXPECT_EQ(LookOf(kDog), Look::Normal) << "the last game's hint is gone";
+    EXPECT_TRUE(d.Concealed(kDog) && d.Concealed(kTrumpet));
     EXPECT_TRUE(window->TickTimer().IsActive());
 
     summaryAnswer = TfmKoniecGry::kResultStop;
     Click(window->StopButton());
     EXPECT_EQ(summaries, 2);
     EXPECT_TRUE(window->isHidden());
-    EXPECT_EQ(window->Engine(), nullptr);
 }
 
 }  // namespace
