@@ -27,7 +27,7 @@ struct OpenGame {
         display = DescribeDisplay(screen.width(), screen.height());
         window = std::make_unique<TfmOdglosy>(GameContext{words, differentialWords, stats, nullptr, display});
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        exposed = QTest::qWaitForWindowExposed(window.get());
     }
     ~OpenGame() { window.reset(); }
 
@@ -45,11 +45,14 @@ struct OpenGame {
     CStatRec stats;
     CDisplay display;
     std::unique_ptr<TfmOdglosy> window;
+    bool exposed = false;
 };
 
 void BM_IdleTick(benchmark::State& state)
 {
     OpenGame game;
+    if (!game.exposed)
+        state.SkipWithError("the game window did not show");
     for (auto _ : state)
         game.window->Tick();
 }
@@ -58,6 +61,8 @@ BENCHMARK(BM_IdleTick);
 void BM_RightPairTick(benchmark::State& state)
 {
     OpenGame game;
+    if (!game.exposed)
+        state.SkipWithError("the game window did not show");
     for (auto _ : state) {
         state.PauseTiming();
         game.Click("pies", true);
