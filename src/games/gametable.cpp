@@ -22,8 +22,8 @@ std::vector<GameInfo> BuildTable()
     std::vector<GameInfo> table;
     {
         GameInfo sounds;
-        sounds.tab = 1;
-        sounds.caption = "Odgłosy";
+        sounds.tab = TfmOdglosy::kTab;
+        sounds.caption = TfmOdglosy::kCaption;
         sounds.settings = &UstOdglosy;
         sounds.drawsWords = false;
         sounds.fixedRows = {kFixed, kFixed, kFixed};

@@ -18,6 +18,7 @@ class CTimer;
 class TfmOdglosy : public CGameWindow, private COdglosyHost {
     Q_OBJECT
 public:
+    static constexpr char kCaption[] = "Odgłosy";
     static constexpr int kTab = 1;
     static constexpr int kWrongSound = 1;       // the "try again" kind of feedback sound
     static constexpr int kStopNudgeX = 4;       // the stop button sits a little right of help
