@@ -11,6 +11,7 @@
 #include "shell/_cblad.h"
 #include "words/_cslowa.h"
 
+#include <QHash>
 #include <QTime>
 #include <algorithm>
 
@@ -101,17 +102,25 @@ void Labirynt::PlaceWords(CZestawSlow& words, CZestawSlow& differential, int lev
     // A source with fewer words than asked for gives what it has; they repeat on the tiles.
     words.DrawWords(std::min({goodCount, cap, words.CandidateCount()}));
     differential.DrawWords(std::min({wrongCount, cap, differential.CandidateCount()}));
+    // A word lying on several tiles is decoded once.
+    QHash<QString, QImage> pictures;
+    auto put = [&](KostkaLab& cell, const QString& name) {
+        auto found = pictures.find(name);
+        if (found == pictures.end())
+            found = pictures.insert(name, DecodeJpegFile(KostkaLab::WordPicturePath(name, small_)));
+        cell.PutWord(name, *found);
+    };
     int g = 0, d = 0;
     for (const auto& column : cells_)
         for (const auto& cell : column) {
             if (!cell)
                 continue;
             if ((cell->Code() & lab::GoodPicture) && words.DrawnCount() > 0) {
-                cell->PutWord(words.Drawn(g).Name, small_);
+                put(*cell, words.Drawn(g).Name);
                 g = (g + 1) % words.DrawnCount();
             }
             if ((cell->Code() & lab::WrongPicture) && differential.DrawnCount() > 0) {
-                cell->PutWord(differential.Drawn(d).Name, small_);
+                put(*cell, differential.Drawn(d).Name);
                 d = (d + 1) % differential.DrawnCount();
             }
         }
@@ -294,18 +303,19 @@ bool GraLabirynt::Start()
 
 QSize GraLabirynt::SlotPictureSize() const
 {
-    // Every small word picture has one size: the first catalogue word's gives it.
-    if (!words_.Catalogue().empty()) {
-        const QString path = QStringLiteral("Data/Klc/") + words_.Catalogue().front().Name +
-                             (display_.IsSmall() ? QStringLiteral("_ss.xji") : QStringLiteral("_s.xji"));
-        try {
-            return DecodeJpegFile(path).size();
-        } catch (const ImageError&) {
-        }
+    // Every small word picture has one size: a picture on the board gives it, else the first
+    // catalogue word's.
+    for (int column = 0; column < lab::kColumns; ++column)
+        for (int row = 0; row < lab::kRows; ++row)
+            if (const KostkaLab* cell = board_->Cell(column, row); cell && cell->WordPicture())
+                return cell->WordPicture()->Image().size();
+    if (words_.Catalogue().empty())
+        return {};
+    try {
+        return DecodeJpegFile(KostkaLab::WordPicturePath(words_.Catalogue().front().Name, display_.IsSmall())).size();
+    } catch (const ImageError&) {
+        return {};
     }
-    if (KostkaLab* cell = board_ ? board_->FirstUncollected() : nullptr)
-        return cell->WordPicture()->Image().size();
-    return {};
 }
 
 void GraLabirynt::DrawBoard()

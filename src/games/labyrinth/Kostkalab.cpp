@@ -35,10 +35,12 @@ void DrawOutline(QImage& canvas, const QRect& rect, QRgb colour)
     }
 }
 
-ObrazekSlowo::ObrazekSlowo(const QString& name, const QString& path, QImage* boardCanvas, QImage* cleanCanvas)
-    : GraphicObject(path, boardCanvas, cleanCanvas), image_(Picture().convertToFormat(QImage::Format_RGB32)),
+ObrazekSlowo::ObrazekSlowo(const QString& name, const QImage& picture, QImage* boardCanvas, QImage* cleanCanvas)
+    : GraphicObject(QString(), boardCanvas, cleanCanvas), image_(picture.convertToFormat(QImage::Format_RGB32)),
       wordName_(name)
 {
+    SetWidth(image_.width());
+    SetHeight(image_.height());
 }
 
 void ObrazekSlowo::Show()
@@ -80,10 +82,14 @@ KostkaLab::KostkaLab(int column, int row, qint32 code, const QString& tilePath, 
 {
 }
 
-void KostkaLab::PutWord(const QString& name, bool small)
+QString KostkaLab::WordPicturePath(const QString& name, bool small)
 {
-    const QString path = QStringLiteral("Data/Klc/") + name + (small ? QStringLiteral("_ss.xji") : QStringLiteral("_s.xji"));
-    word_ = std::make_unique<ObrazekSlowo>(name, path, Canvas(), BackCanvas());
+    return QStringLiteral("Data/Klc/") + name + (small ? QStringLiteral("_ss.xji") : QStringLiteral("_s.xji"));
+}
+
+void KostkaLab::PutWord(const QString& name, const QImage& picture)
+{
+    word_ = std::make_unique<ObrazekSlowo>(name, picture, Canvas(), BackCanvas());
 }
 
 void KostkaLab::SetPosition(int x, int y)

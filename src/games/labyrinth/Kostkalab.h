@@ -34,8 +34,8 @@ public:
 // the bare tile back.
 class ObrazekSlowo : public GraphicObject {
 public:
-    // Loads the picture; throws ImageError when it cannot.
-    ObrazekSlowo(const QString& name, const QString& path, QImage* boardCanvas, QImage* cleanCanvas);
+    // Takes the word's decoded picture.
+    ObrazekSlowo(const QString& name, const QImage& picture, QImage* boardCanvas, QImage* cleanCanvas);
 
     const QString& WordName() const { return wordName_; }
     bool InPanel() const { return inPanel_; }
@@ -67,8 +67,10 @@ public:
     // Throws ImageError when a tile picture cannot be read.
     KostkaLab(int column, int row, qint32 code, const QString& tilePath, QImage* boardCanvas, QImage* cleanCanvas);
 
-    // Puts the word's small picture on the tile; throws ImageError when it cannot be read.
-    void PutWord(const QString& name, bool small);
+    // The file of a word's small picture on the tiles.
+    static QString WordPicturePath(const QString& name, bool small);
+    // Puts the word with its decoded small picture on the tile.
+    void PutWord(const QString& name, const QImage& picture);
     // Places the tile, and its word picture centred on it.
     void SetPosition(int x, int y);
     // Paints the tile on the board picture (the word picture is shown separately).
