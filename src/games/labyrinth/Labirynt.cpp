@@ -9,6 +9,8 @@
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
+#include "words/_cslowa.h"
+#include "words/_cslowaroznicowe.h"
 
 #include <QFile>
 #include <QKeyEvent>
