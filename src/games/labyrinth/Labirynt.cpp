@@ -85,7 +85,9 @@ void TfmLabirynt::SetDescription(qint16 gloski)
 void TfmLabirynt::BeginRound()
 {
     const GameContext& context = Context();
-    game_.reset();
+    // A handler of the old round may still be on its way out of a wait.
+    if (game_)
+        RetireLater(std::shared_ptr<GraLabirynt>(std::move(game_)));
     CLabHost& host = *this;
     game_ = std::make_unique<GraLabirynt>(host, context.display, context.words, context.differentialWords,
                                           context.stats, Settings());
