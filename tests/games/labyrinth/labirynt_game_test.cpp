@@ -96,9 +96,23 @@ TEST(LabyrinthGame, PlayedWithArrowKeysToTheExitThenStoppedIsRecordedAsCompleted
     bool wonBeforeStop = false;
     int hintSounds = 0;
     const QByteArray record = run.Play([&](TfmLabirynt& game) {
+        // A right press on a word picture shows it enlarged while its word is said.
+        const ObrazekSlowo& word = *game.Engine()->HintCell()->WordPicture();
+        bool zoomed = false;
+        const QImage before = game.Canvas().copy();
+        run.program.services.sound.whilePlaying = [&](const QString& path) {
+            const QRect frame = game.Zoom().TargetRect();
+            zoomed = path.contains(word.WordName()) && !frame.isEmpty() &&
+                     game.Canvas().copy(frame) != before.copy(frame);
+        };
+        QTest::mouseClick(&game, Qt::RightButton, {}, word.Rect().center());
+        run.program.services.sound.whilePlaying = nullptr;
+        EXPECT_TRUE(zoomed);
+        EXPECT_EQ(game.Canvas(), before) << "the window is whole again after the zoom";
+
         // A hint outlines the picture to collect and says its word.
         Click(game.HelpButton());
-        hintSounds = int(run.program.services.sound.played.size());
+        hintSounds = int(run.program.services.sound.played.size()) - 1;
         const QImage& window = game.Canvas();
         const QRect picture = game.Engine()->HintCell()->WordPicture()->Rect();
         EXPECT_EQ(window.pixel(picture.topLeft()), TfmLabirynt::kHintColour);
