@@ -1,6 +1,7 @@
 // The table of games (see gametable.h).
 #include "gametable.h"
 
+#include "games/labyrinth/Labirynt.h"
 #include "games/selector/Selector.h"
 #include "games/sounds/Odglosy.h"
 #include "results/_cstatrec.h"
@@ -64,6 +65,7 @@ std::vector<GameInfo> BuildTable()
         labyrinth.settings = &UstLabirynt;
         labyrinth.statisticsCode = CStatRec::kGameLabyrinth;
         labyrinth.fixedRows = {kFree, kFree, kFree};
+        labyrinth.makeWindow = Make<TfmLabirynt>;
         table.push_back(labyrinth);
     }
     return table;
