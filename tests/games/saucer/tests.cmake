@@ -1,0 +1,2 @@
+# The flying-saucer game: its word board and pieces, its window, and a whole game from the menu.
+brimbola_test(saucer_engine_tests SOURCES ${folder}/grahitman_test.cpp)
