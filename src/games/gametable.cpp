@@ -1,6 +1,7 @@
 // The table of games (see gametable.h).
 #include "gametable.h"
 
+#include "games/saucer/Hitman.h"
 #include "games/selector/Selector.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
@@ -53,6 +54,7 @@ std::vector<GameInfo> BuildTable()
         saucer.wordsPerLevel = 4;
         saucer.fixedRows = {kFree, kFixed, kFixed};
         saucer.groupOfLRJ = glos::Saucer;
+        saucer.makeWindow = Make<TfmHitman>;
         table.push_back(saucer);
     }
     {

@@ -81,8 +81,7 @@ void TfmHitman::BeginRound()
     hintMs_ = 0;
     hintBox_ = -1;
     wordIndex_ = 0;
-    board_.reset();
-    screen_.reset();
+    RetireBoard();
     names_.clear();
     splits_.clear();
     CSlowa& words = Context().words;
@@ -110,8 +109,7 @@ void TfmHitman::BeginRound()
 
 void TfmHitman::EndRoundObjects()
 {
-    board_.reset();
-    screen_.reset();
+    RetireBoard();
     ShowWholeScene();
     filled_ = 0;
     wordIndex_ = 0;
@@ -153,10 +151,18 @@ void TfmHitman::ShowButtons(bool hideHelp)
         help_->ShowButton();
 }
 
+void TfmHitman::RetireBoard()
+{
+    // A click on the word's picture or a launch may still be running for them.
+    if (screen_)
+        screen_->Widget()->hide();
+    RetireLater(std::shared_ptr<CEkran>(std::move(screen_)));
+    RetireLater(std::shared_ptr<GraHitman>(std::move(board_)));
+}
+
 void TfmHitman::NewBoard()
 {
-    screen_.reset();
-    board_.reset();
+    RetireBoard();
     const bool small = IsSmall();
     board_ = std::make_unique<GraHitman>(working_[wordIndex_], scene_, background_, saucerPicture_, small, areaWidth_,
                                          Random());

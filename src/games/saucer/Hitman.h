@@ -73,6 +73,8 @@ protected:
 private:
     void ShowButtons(bool hideHelp);
     void NewBoard();
+    // The word's board and picture leave; they are destroyed once nothing can be using them.
+    void RetireBoard();
     const QImage& WordPicture(int i);
     void HideHelp();
     void EndHighlight();
