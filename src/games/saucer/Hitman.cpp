@@ -121,7 +121,7 @@ const QImage& TfmHitman::WordPicture(int i)
 {
     if (!pictureRead_[size_t(i)]) {
         pictureRead_[size_t(i)] = true;
-        // A word whose picture is missing or broken is still played, with an empty frame.
+        // A word whose picture is missing or broken is still played, without its picture.
         try {
             pictures_[size_t(i)] = DecodeJpegFile(CEkran::PicturePath(names_[i], IsSmall()))
                                        .convertToFormat(QImage::Format_RGB32);
