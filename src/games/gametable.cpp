@@ -2,6 +2,7 @@
 #include "gametable.h"
 
 #include "games/labyrinth/Labirynt.h"
+#include "games/saucer/Hitman.h"
 #include "games/selector/Selector.h"
 #include "games/sounds/Odglosy.h"
 #include "results/_cstatrec.h"
@@ -50,17 +51,18 @@ std::vector<GameInfo> BuildTable()
     }
     {
         GameInfo saucer;
-        saucer.tab = 4;
+        saucer.tab = TfmHitman::kTab;
         saucer.caption = "Latający Spodek";
         saucer.settings = &UstHitmen;
         saucer.wordsPerLevel = 4;
         saucer.fixedRows = {kFree, kFixed, kFixed};
         saucer.groupOfLRJ = glos::Saucer;
+        saucer.makeWindow = Make<TfmHitman>;
         table.push_back(saucer);
     }
     {
         GameInfo labyrinth;
-        labyrinth.tab = 5;
+        labyrinth.tab = TfmLabirynt::kTab;
         labyrinth.caption = "Labirynt";
         labyrinth.settings = &UstLabirynt;
         labyrinth.statisticsCode = CStatRec::kGameLabyrinth;
