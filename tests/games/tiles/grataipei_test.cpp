@@ -4,6 +4,7 @@
 #include "support/fakes.h"
 #include "support/programfolder.h"
 #include "settings/_custgry.h"
+#include "shell/_cblad.h"
 #include "words/_cslowa.h"
 
 #include <algorithm>
@@ -217,6 +218,16 @@ TEST_F(TaiPei, AFrameOverAHigherStackBelowIsOpenAndShorterTheHigherItIs)
     const QRect below = game->TopTile(GraTaiPei::Cell(5, 2))->Rect();
     EXPECT_EQ(scene.copy(below), before.copy(below));
     EXPECT_EQ(scene.pixel(over.PictureRect().topLeft() - QPoint(2, 2)), CKostka::kYellow);
+}
+
+TEST_F(TaiPei, ATileWithoutItsPictureStopsTheGameWithCode1)
+{
+    try {
+        Make(Board({{0, 0, {"las"}}, {1, 0, {"nosuchword"}}}));
+        ADD_FAILURE() << "no error";
+    } catch (const CBlad& error) {
+        EXPECT_EQ(error.Code, 1);
+    }
 }
 
 TEST_F(TaiPei, EachLevelDealsTwoTilesOfEachOfItsWordsOnDifferentCells)
