@@ -5,7 +5,7 @@
 #include "platform/services.h"
 #include "platform/singleinstance.h"
 #include "platform/timeservice.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include <QDateTime>
 

@@ -4,7 +4,7 @@
 #include "gfx/_cprzycisk.h"
 #include "platform/imagefiles.h"
 #include "shell/_cblad.h"
-#include "shell/shared.h"
+#include "menu/menuwindows.h"
 
 #include <QFile>
 #include <QMouseEvent>

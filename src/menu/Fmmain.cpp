@@ -4,8 +4,8 @@
 #include "Fmkomunikat.h"
 #include "Fmoprogramie.h"
 #include "Fmsplashscreen.h"
-#include "settings/_custgry.h"
 #include "recordingstab.h"
+#include "games/gametable.h"
 #include "gfx/_ccheckbut.h"
 #include "gfx/_cprzycisk.h"
 #include "platform/hitarea.h"
@@ -19,8 +19,9 @@
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "shell/settingsfile.h"
-#include "shell/shared.h"
+#include "menu/menuwindows.h"
 #include "shell/startuplog.h"
+#include "settings/_custgry.h"
 #include "words/_cslowa.h"
 
 #include <QCloseEvent>
@@ -34,7 +35,6 @@ using brimbola::Display;
 namespace {
 
 constexpr char kSettingsFile[] = "Data/data.ini";
-constexpr int kWordsPerLevel = 5, kSaucerWordsPerLevel = 4;
 constexpr qint16 kGroupBits = 0x00FF, kPositionBits = 0x7000;
 constexpr qint16 kMessageTooFewWords = 3, kMessageLastGroup = 1, kMessageLastPosition = 2, kMessageFixed = 52;
 
@@ -149,24 +149,19 @@ void TFormMain::BuildRows()
 
 CUstGry& TFormMain::SettingsOf(int tab)
 {
-    switch (tab) {
-    case 1:
-        return UstOdglosy;
-    case 2:
-        return UstSelector;
-    case 3:
-        return UstTaipei;
-    case 4:
-        return UstHitmen;
-    default:
-        return UstLabirynt;
-    }
+    const GameInfo* game = GameOfTab(tab);
+    return game ? *game->settings : *GameTable().back().settings;
 }
 
 void TFormMain::SetGameWindow(int tab, CModalWindow* window)
 {
-    if (tab >= 1 && tab < kRecordingsTab)
+    if (GameOfTab(tab))
         gameWindows_[size_t(tab)] = window;
+}
+
+CModalWindow* TFormMain::GameWindow(int tab) const
+{
+    return GameOfTab(tab) ? gameWindows_[size_t(tab)] : nullptr;
 }
 
 CPrzyciskP* TFormMain::Button(const QString& picture) const
@@ -224,13 +219,10 @@ void TFormMain::A_Zakladka()
 
 void TFormMain::ShowRows()
 {
+    const GameInfo* game = GameOfTab(Zakladka);
     const CUstGry& settings = SettingsOf(Zakladka);
     for (int row = 0; row < 3; ++row) {
-        bool fixed = true;
-        if (Zakladka == 2 || Zakladka == 3 || Zakladka == 5)
-            fixed = false;
-        else if (Zakladka == kSaucerTab)
-            fixed = row != Amount;
+        const bool fixed = !game || game->fixedRows[size_t(row)];
         HideRow(fixed ? active_[size_t(row)] : fixed_[size_t(row)]);
         ShowRow(fixed ? fixed_[size_t(row)] : active_[size_t(row)], Row(row), settings);
     }
@@ -256,11 +248,13 @@ bool TFormMain::IsChecked(Row which, int index, const CUstGry& settings) const
     switch (which) {
     case Amount:
         return settings.Poziom == bit;
-    case Sounds:
-        // The saucer practises L together with R or J: one bit checks all three.
-        if (Zakladka == kSaucerTab && (bit == glos::L || bit == glos::R || bit == glos::J))
-            return settings.HasGloski(glos::Saucer);
+    case Sounds: {
+        // A game that practises L together with R or J checks all three by one bit.
+        const GameInfo* game = GameOfTab(Zakladka);
+        if (game && game->groupOfLRJ != 0 && (bit == glos::L || bit == glos::R || bit == glos::J))
+            return settings.HasGloski(game->groupOfLRJ);
         return settings.HasGloski(bit);
+    }
     case Positions:
         return settings.HasPozycja(bit);
     }
@@ -269,7 +263,7 @@ bool TFormMain::IsChecked(Row which, int index, const CUstGry& settings) const
 
 void TFormMain::Change(Row which, int index)
 {
-    if (Zakladka < 1 || Zakladka >= kRecordingsTab)
+    if (!GameOfTab(Zakladka))
         return;
     CUstGry& settings = SettingsOf(Zakladka);
     const int bit = layout_[which][size_t(index)].bit;
@@ -315,22 +309,23 @@ void TFormMain::SaveSettings(const CUstGry& settings) const
 void TFormMain::A_Start()
 {
     const int tab = Zakladka;
-    if (tab < 1 || tab >= kRecordingsTab)
+    const GameInfo* game = GameOfTab(tab);
+    if (!game)
         return;
-    if (tab != kSoundsTab) {
-        const CUstGry& settings = SettingsOf(tab);
-        const int needed = settings.Poziom * (tab == kSaucerTab ? kSaucerWordsPerLevel : kWordsPerLevel);
-        if (Slowa)
-            Slowa->SelectBySettings(settings);
+    if (game->drawsWords) {
+        const CUstGry& settings = *game->settings;
+        const int needed = settings.Poziom * game->wordsPerLevel;
+        if (words_)
+            words_->SelectBySettings(settings);
         // A level below 1 would open a game without words.
-        if (settings.Poziom < 1 || !Slowa || Slowa->CandidateCount() < needed) {
+        if (settings.Poziom < 1 || !words_ || words_->CandidateCount() < needed) {
             ShowMessageWindow(kMessageTooFewWords);
             return;
         }
     }
-    if (CModalWindow* game = gameWindows_[size_t(tab)]) {
+    if (CModalWindow* window = gameWindows_[size_t(tab)]) {
         recordings_->BeforeGame();
-        game->ShowModal();
+        window->ShowModal();
         recordings_->AfterGame();
     }
 }

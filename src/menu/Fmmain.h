@@ -14,6 +14,7 @@
 class CCheckBut;
 class CModalWindow;
 class CPrzyciskP;
+class CSlowa;
 class CUstGry;
 class HitArea;
 class RecordingsTab;
@@ -23,7 +24,7 @@ class TFormMain : public CWindowBase {
 public:
     static constexpr char kCaption[] = "Quendora Cz.IV Demo";
     static constexpr int kSplashHandOverMs = 2000;
-    static constexpr int kTabs = 6, kRecordingsTab = 6, kSaucerTab = 4, kSoundsTab = 1;
+    static constexpr int kTabs = 6, kRecordingsTab = 6;
 
     // The three rows: amount (mało, średnio, dużo), sound groups, positions.
     enum Row { Amount, Sounds, Positions };
@@ -32,8 +33,11 @@ public:
     TFormMain();
     ~TFormMain() override;
 
-    // The window "start" opens on a tab (1 to 5); a tab without one only checks its words.
+    // The window "start" opens on a game's tab; a tab without one only checks its words.
     void SetGameWindow(int tab, CModalWindow* window);
+    CModalWindow* GameWindow(int tab) const;
+    // The word catalogue the start check asks; none: no game that draws words can start.
+    void SetWords(CSlowa* words) { words_ = words; }
     // The settings record of a game tab (1 to 5).
     static CUstGry& SettingsOf(int tab);
 
@@ -91,6 +95,7 @@ private:
     std::vector<CPrzyciskP*> buttons_;
     std::vector<CPrzyciskP*> recordingButtons_;
     std::array<CModalWindow*, kTabs + 1> gameWindows_{};
+    CSlowa* words_ = nullptr;
     HitArea* tabStrip_ = nullptr;
     std::unique_ptr<RecordingsTab> recordings_;
     QPoint stripAt_;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/windowbase.h"
-#include "shell/shared.h"
+#include "menu/menuwindows.h"
 
 class TFormSplashScreen : public CWindowBase {
     Q_OBJECT

@@ -8,7 +8,7 @@
 #include "recorder/_cnagdata.h"
 #include "recorder/_cnagrywanie.h"
 #include "shell/settingsfile.h"
-#include "shell/shared.h"
+#include "menu/menuwindows.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,5 +1,5 @@
-# Start-up, errors, display and shared services.
+# Errors, the display, the settings file and the shared services.
 list(APPEND BRIMBOLA_CORE_SOURCES
   ${folder}/_cblad.cpp ${folder}/_specfunc.cpp ${folder}/Cdisplay.cpp ${folder}/settingsfile.cpp
   ${folder}/startuplog.cpp)
-list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp ${folder}/shared.cpp ${folder}/startup.cpp)
+list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp)

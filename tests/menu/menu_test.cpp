@@ -12,7 +12,8 @@
 #include "platform/modalwindow.h"
 #include "shell/Cdisplay.h"
 #include "shell/settingsfile.h"
-#include "shell/shared.h"
+#include "app/shared.h"
+#include "menu/menuwindows.h"
 #include "support/programundertest.h"
 #include "words/_cslowa.h"
 
@@ -258,22 +259,26 @@ TEST_F(Menu, StartNeedsFiveWordsALevelOrFourOnTheSaucerTab)
     main->SetGameWindow(2, &selector);
     main->SetGameWindow(4, &hitman);
     UstSelector.Poziom = 3;
-    Slowa = catalogue(14, 0x1001);
+    std::unique_ptr<CSlowa> words14 = catalogue(14, 0x1001);
+    main->SetWords(words14.get());
     ClickButton("start");
     EXPECT_EQ(selector.opened, 0);
     EXPECT_EQ(messages, std::vector<int>{3});
-    Slowa = catalogue(15, 0x1001);
+    std::unique_ptr<CSlowa> words15 = catalogue(15, 0x1001);
+    main->SetWords(words15.get());
     ClickButton("start");
     EXPECT_EQ(selector.opened, 1);
 
     Zakladka = 4;
     main->A_Zakladka();
     UstHitmen.Poziom = 3;
-    Slowa = catalogue(11, 0x1800);
+    std::unique_ptr<CSlowa> words11 = catalogue(11, 0x1800);
+    main->SetWords(words11.get());
     ClickButton("start");
     EXPECT_EQ(hitman.opened, 0);
     EXPECT_EQ(messages, (std::vector<int>{3, 3}));
-    Slowa = catalogue(12, 0x1800);
+    std::unique_ptr<CSlowa> words12 = catalogue(12, 0x1800);
+    main->SetWords(words12.get());
     ClickButton("start");
     EXPECT_EQ(hitman.opened, 1);
 }

@@ -17,7 +17,8 @@
 #include "recorder/_cnagrywanie.h"
 #include "shell/Cdisplay.h"
 #include "shell/settingsfile.h"
-#include "shell/shared.h"
+#include "app/shared.h"
+#include "menu/menuwindows.h"
 #include "support/fakeaudioport.h"
 #include "support/programundertest.h"
 

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -40,8 +41,15 @@ private:
 
 class RecordingSound final : public SoundPlayer {
 public:
-    void PlaySync(const QString& path) override { played.append(path); }
+    void PlaySync(const QString& path) override
+    {
+        played.append(path);
+        if (whilePlaying)
+            whilePlaying(path);
+    }
     QStringList played;
+    // Runs as a sound plays: what a child does meanwhile (the events wait in the queue).
+    std::function<void(const QString&)> whilePlaying;
 };
 
 struct ShownMessage {

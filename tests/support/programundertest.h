@@ -4,7 +4,7 @@
 #pragma once
 
 #include "menu/Fmmain.h"
-#include "shell/startup.h"
+#include "app/startup.h"
 #include "support/fakes.h"
 #include "support/programfolder.h"
 

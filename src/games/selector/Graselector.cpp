@@ -22,7 +22,6 @@ const QString kMaskBig = QStringLiteral("Data/Bion/_matr_shb.xji");
 const QString kRedTile = QStringLiteral("_red");
 constexpr QChar kComma = u',';
 constexpr QChar kPractised = u'_';
-constexpr int kPraise = 0, kTryAgain = 1;  // kinds of PlayRandomSound
 }  // namespace
 
 std::vector<SplitPiece> SplitPieces(const QString& split)
@@ -112,11 +111,11 @@ QPoint GraSelector::PicturePosition()
 }
 
 GraSelector::GraSelector(CSelectorHost& host, CZestawSlow& words, CStatRec& stats)
-    : Last(words.DrawnCount() - 1), host_(host), words_(words), stats_(stats)
+    : last_(words.DrawnCount() - 1), host_(host), words_(words), stats_(stats)
 {
     const QPoint pile = PilePosition();
-    PileX = pile.x();
-    PileY = pile.y();
+    pileX_ = pile.x();
+    pileY_ = pile.y();
     const QString maskFile = Screen().IsSmall() ? kMaskSmall : kMaskBig;
     if (QFile::exists(maskFile)) {
         try {
@@ -125,15 +124,6 @@ GraSelector::GraSelector(CSelectorHost& host, CZestawSlow& words, CStatRec& stat
             mask_ = QImage();  // a damaged mask draws nothing; the game still plays
         }
     }
-    // The timer may end the game and with it this engine: the window runs the stop after the
-    // timer's own call has returned.
-    stopTimer_ = std::make_unique<CTimer>(
-        [this] {
-            stopTimer_->Stop();
-            host_.StopTimerExpired();
-        },
-        true);
-    stopTimer_->SetInterval(kStopAfterMs);
     frame_.Create();
     frame_.Load(kFrameFolder);
 }
@@ -146,8 +136,8 @@ GraSelector::~GraSelector()
 
 void GraSelector::SetPicturePosition(int x, int y)
 {
-    PictureX = x;
-    PictureY = y;
+    pictureX_ = x;
+    pictureY_ = y;
 }
 
 void GraSelector::SetCanvases(QImage* scene, QImage* snapshot)
@@ -158,41 +148,41 @@ void GraSelector::SetCanvases(QImage* scene, QImage* snapshot)
 
 void GraSelector::BuildWord()
 {
-    Grabbed = nullptr;
+    grabbed_ = nullptr;
     slots_.clear();
     tiles_.clear();
-    Caption.clear();
-    WordName.clear();
-    if (Current < 0 || Current >= words_.DrawnCount())
+    caption_.clear();
+    wordName_.clear();
+    if (current_ < 0 || current_ >= words_.DrawnCount())
         return;
-    const SPaczka& word = words_.Drawn(Current);
-    WordName = word.Name;
+    const SPaczka& word = words_.Drawn(current_);
+    wordName_ = word.Name;
     for (const SplitPiece& piece : SplitPieces(word.Split)) {
         tiles_.push_back(std::make_unique<CPrzGloska>(host_, piece.letter, piece.red));
-        Caption += piece.letter;
+        caption_ += piece.letter;
     }
     slots_.resize(tiles_.size());
 }
 
 bool GraSelector::NextWord()
 {
-    if (Current >= Last)
+    if (current_ >= last_)
         return false;
-    ++Current;
+    ++current_;
     return true;
 }
 
 bool GraSelector::PrevWord()
 {
-    if (Current <= 0)
+    if (current_ <= 0)
         return false;
-    --Current;
+    --current_;
     return true;
 }
 
 bool GraSelector::IsSolved() const
 {
-    return Current >= 0 && Current < words_.DrawnCount() && !words_.Drawn(Current).IsPending();
+    return current_ >= 0 && current_ < words_.DrawnCount() && !words_.Drawn(current_).IsPending();
 }
 
 bool GraSelector::AllSolved() const
@@ -203,18 +193,18 @@ bool GraSelector::AllSolved() const
 bool GraSelector::HitPicture(int x, int y)
 {
     const bool inside =
-        PictureX < x && x < PictureX + mask_.width() && PictureY < y && y < PictureY + mask_.height();
-    if (inside && Current >= 0 && Current < words_.DrawnCount())
-        words_.SetPending(Current);
+        pictureX_ < x && x < pictureX_ + mask_.width() && pictureY_ < y && y < pictureY_ + mask_.height();
+    if (inside && current_ >= 0 && current_ < words_.DrawnCount())
+        words_.SetPending(current_);
     return inside;
 }
 
 const QImage& GraSelector::CurrentPicture() const
 {
     static const QImage kNone;
-    if (Current < 0 || Current >= words_.DrawnCount())
+    if (current_ < 0 || current_ >= words_.DrawnCount())
         return kNone;
-    const SPaczka& word = words_.Drawn(Current);
+    const SPaczka& word = words_.Drawn(current_);
     return Screen().IsSmall() ? word.SmallPicture : word.BigPicture;
 }
 
@@ -222,7 +212,7 @@ void GraSelector::DrawPicture()
 {
     if (!scene_)
         return;
-    const QPoint at(PictureX, PictureY);
+    const QPoint at(pictureX_, pictureY_);
     raster::Or(*scene_, at, mask_);
     raster::And(*scene_, at, CurrentPicture());
 }
@@ -259,7 +249,7 @@ void GraSelector::DrawTiles()
     if (!scene_)
         return;
     for (const auto& tile : tiles_)
-        if (tile.get() != Grabbed)
+        if (tile.get() != grabbed_)
             raster::Copy(*scene_, QPoint(tile->X(), tile->Y()), tile->Picture());
 }
 
@@ -272,7 +262,7 @@ void GraSelector::DrawFrameStrip(QImage& canvas)
 
 void GraSelector::HideTiles()
 {
-    Grabbed = nullptr;
+    grabbed_ = nullptr;
     for (const auto& tile : tiles_)
         tile->HitArea().SetVisible(false);
 }
@@ -283,7 +273,7 @@ void GraSelector::ResetTiles()
     for (int i = 0; i < n; ++i)
         std::swap(tiles_[size_t(i)], tiles_[size_t(Random().Below(n))]);
     for (const auto& tile : tiles_) {
-        tile->SetPosition(PileX, PileY);
+        tile->SetPosition(pileX_, pileY_);
         tile->HitArea().BringToFront();
     }
     for (int i = 0; i < int(slots_.size()); ++i) {
@@ -297,7 +287,7 @@ void GraSelector::ResetTiles()
 
 void GraSelector::ShowSolution()
 {
-    Grabbed = nullptr;
+    grabbed_ = nullptr;
     for (int i = 0; i < int(slots_.size()); ++i) {
         LayoutSlot(i);
         CPusGloska& slot = slots_[size_t(i)];
@@ -312,43 +302,41 @@ void GraSelector::ShowSolution()
     }
 }
 
-bool GraSelector::CheckWord()
+GraSelector::Drop GraSelector::DropTile(CPrzGloska& tile)
+{
+    const int near = SlotNear(tile.X(), tile.Y());
+    if (near < 0)
+        return {Landing::GoesBack, -1};
+    CPusGloska& slot = slots_[size_t(near)];
+    if (slot.Occupant())
+        return {Landing::RestsAbove, near};
+    slot.SetOccupant(&tile);
+    return {Landing::Placed, near};
+}
+
+GraSelector::Check GraSelector::CheckWord()
 {
     QString laid;
     for (const CPusGloska& slot : slots_) {
         if (!slot.Occupant())
-            return false;
+            return Check::Incomplete;
         laid += slot.Letter();
     }
     // Letters are compared, not tiles, so equal letters may stand in each other's places.
-    if (laid != Caption) {
+    if (laid != caption_) {
         stats_.AddWrong();
-        PlayRandomSound(kTryAgain);
-        return false;
+        return Check::Wrong;
     }
     stats_.AddCorrect();
-    PlayRandomSound(kPraise);
-    Time().Wait(kPauseBeforeWordMs);
-    PlayWordSound(WordName);
-    if (Current >= 0 && Current < words_.DrawnCount())
-        words_.ClearPending(Current);
+    if (current_ >= 0 && current_ < words_.DrawnCount())
+        words_.ClearPending(current_);
     HideTiles();
-    host_.HideHelpButton();
-    host_.ProcessPending();
-    if (AllSolved())
-        stopTimer_->Start();
-    return true;
+    return AllSolved() ? Check::AllSolved : Check::Solved;
 }
 
-void GraSelector::GiveHint()
+void GraSelector::CountHint()
 {
-    DrawPicture();
-    ShowSolution();
-    host_.ShowScene();
-    if (!PlayWordSound(WordName))
-        Time().Wait(kSilentHintMs);
     stats_.AddHint();
-    ResetTiles();
 }
 
 int GraSelector::SlotNear(int x, int y) const
@@ -383,7 +371,7 @@ void GraSelector::MoveToTop(int i)
 
 void GraSelector::SwapFromPile(CPrzGloska& tile)
 {
-    if (tile.X() != PileX || tile.Y() != PileY)
+    if (tile.X() != pileX_ || tile.Y() != pileY_)
         return;
     const int n = int(tiles_.size());
     int b = Random().Below(n);
@@ -393,7 +381,7 @@ void GraSelector::SwapFromPile(CPrzGloska& tile)
         b = (b + 1) % n;
     for (int probe = 0; probe <= n; ++probe, b = (b + 1) % n) {
         CPrzGloska& other = *tiles_[size_t(b)];
-        if (other.X() == PileX && other.Y() == PileY) {
+        if (other.X() == pileX_ && other.Y() == pileY_) {
             if (&other != &tile)
                 tile.SwapFace(other);
             return;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "gfx/Cramka.h"
-#include "platform/timeservice.h"
 
 #include <QImage>
 #include <QRect>
@@ -27,18 +26,11 @@ public:
     virtual void BringToFront() = 0;
 };
 
-// What the engine asks of its game window.
+// What the engine asks of its game window: a mouse area for each tile it makes.
 class CSelectorHost {
 public:
     virtual ~CSelectorHost() = default;
     virtual std::unique_ptr<CTileArea> NewTileArea(CPrzGloska& tile) = 0;
-    // Puts the scene's whole content on screen now.
-    virtual void ShowScene() = 0;
-    virtual void HideHelpButton() = 0;
-    // Lets the window handle what is pending, so the child sees the solved word at once.
-    virtual void ProcessPending() = 0;
-    // The game has been left alone long enough after its last word: end it.
-    virtual void StopTimerExpired() = 0;
 };
 
 // One letter tile.
@@ -96,14 +88,21 @@ std::vector<SplitPiece> SplitPieces(const QString& split);
 
 class GraSelector {
 public:
-    static constexpr int kStopAfterMs = 60000;      // the game ends itself this long after the last word
+    // Where a tile let go of lands: in the empty slot near it, resting above the taken slot near it,
+    // or back on the pile when no slot is near.
+    enum class Landing { Placed, RestsAbove, GoesBack };
+    struct Drop {
+        Landing landing = Landing::GoesBack;
+        int slot = -1;
+    };
+    // The row judged: not full yet, full but wrong, right, right and the last word still to do.
+    enum class Check { Incomplete, Wrong, Solved, AllSolved };
+
     static constexpr int kNearSlot = 25;            // a tile this close to a slot drops into it
     static constexpr int kRestAbove = 60;           // a tile dropped on a taken slot rests this far above it
     static constexpr int kSlotGap = 12;             // between neighbouring slots
     static constexpr int kSlotFirstX = 8;
     static constexpr int kFrameRings = 4;           // rectangles around a slot
-    static constexpr int kPauseBeforeWordMs = 300;  // after the praise, before the word is said
-    static constexpr int kSilentHintMs = 1000;      // a hint without a recording shows this long
     static constexpr QRgb kEmptySlot = 0xFFFF0000;  // red: still to fill
     static constexpr QRgb kTakenSlot = 0xFFFFFF00;  // yellow: holds a tile
 
@@ -127,8 +126,8 @@ public:
     void BuildWord();
     bool NextWord();
     bool PrevWord();
-    bool IsLast() const { return Current == Last; }
-    bool IsFirst() const { return Current == 0; }
+    bool IsLast() const { return current_ == last_; }
+    bool IsFirst() const { return current_ == 0; }
     bool IsSolved() const;
     bool AllSolved() const;
     // True for a point strictly inside the picture; the word then waits for the child again.
@@ -144,8 +143,12 @@ public:
     // Play.
     void ResetTiles();
     void ShowSolution();
-    bool CheckWord();
-    void GiveHint();
+    // Lands `tile` at its drawn place (see Landing); a placed tile takes its slot.
+    Drop DropTile(CPrzGloska& tile);
+    // Judges a full row and counts the answer; a solved word is no longer pending and its tiles take
+    // no more presses.
+    Check CheckWord();
+    void CountHint();
 
     // Lays out slot i of the current row.
     void LayoutSlot(int i);
@@ -161,7 +164,6 @@ public:
     // A right click or double click on the top of the pile shows another of the pile's letters there.
     void SwapFromPile(CPrzGloska& tile);
 
-    CTimer& StopTimer() { return *stopTimer_; }
     const CRamka& Frame() const { return frame_; }
     const QImage& Mask() const { return mask_; }
     std::vector<std::unique_ptr<CPrzGloska>>& Tiles() { return tiles_; }
@@ -170,21 +172,30 @@ public:
     const QImage* Snapshot() const { return snapshot_; }
     const QImage& CurrentPicture() const;
 
-    qint16 Current = 0;
-    QString Caption;
-    QString WordName;
-    int Last = -1;
-    int PictureX = 0, PictureY = 0;
-    int PileX = 0, PileY = 0;
+    int Current() const { return current_; }
+    int Last() const { return last_; }
+    // The word as its tiles spell it, and its name (its sound and picture).
+    const QString& Caption() const { return caption_; }
+    const QString& WordName() const { return wordName_; }
+    int PictureX() const { return pictureX_; }
+    int PictureY() const { return pictureY_; }
+    int PileX() const { return pileX_; }
+    int PileY() const { return pileY_; }
     // Left out of DrawTiles while the snapshot of a drag is built.
-    CPrzGloska* Grabbed = nullptr;
+    void SetGrabbed(CPrzGloska* tile) { grabbed_ = tile; }
 
 private:
+    int current_ = 0;
+    QString caption_;
+    QString wordName_;
+    int last_ = -1;
+    int pictureX_ = 0, pictureY_ = 0;
+    int pileX_ = 0, pileY_ = 0;
+    CPrzGloska* grabbed_ = nullptr;
     CSelectorHost& host_;
     CZestawSlow& words_;
     CStatRec& stats_;
     QImage mask_;
-    std::unique_ptr<CTimer> stopTimer_;
     CRamka frame_;
     std::vector<std::unique_ptr<CPrzGloska>> tiles_;
     std::vector<CPusGloska> slots_;

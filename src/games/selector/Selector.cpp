@@ -2,30 +2,22 @@
 #include "Selector.h"
 
 #include "gfx/_cprzycisk.h"
-#include "settings/_custgry.h"
-#include "platform/imagefiles.h"
 #include "platform/raster.h"
 #include "platform/services.h"
-#include "results/Koniecgry.h"
-#include "results/_cstatrec.h"
+#include "platform/timeservice.h"
+#include "settings/_custgry.h"
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"
-#include "shell/shared.h"
+#include "shell/_specfunc.h"
 #include "words/_cslowa.h"
 #include "_chamowanie.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QShowEvent>
-#include <QWheelEvent>
 
 namespace {
-const CDisplay& Screen() { return brimbola::Display; }
-
 constexpr int kResourcesMissing = 1;
-constexpr int kEscape = 27;
+constexpr int kPraise = 0, kTryAgain = 1;  // kinds of PlayRandomSound
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the others
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Sel/mT_Sel_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Sel/mT_Sel_b.xji");
@@ -66,21 +58,13 @@ bool CTileWidget::Handle(HitEvent kind, QEvent* event)
     }
 }
 
-TfmSelector::TfmSelector(QWidget* parent) : CModalWindow(parent)
+TfmSelector::TfmSelector(const GameContext& context) : CGameWindow(context, *GameOfTab(kTab))
 {
-    setWindowTitle(QString::fromUtf8(kCaption));
-    const CDisplay& display = Screen();
+    const CDisplay& display = context.display;
     designWidth_ = display.DesignWidth;
     designHeight_ = display.DesignHeight;
-    try {
-        background_ = DecodeJpegFile(display.IsSmall() ? kBackgroundSmall : kBackgroundBig)
-                          .convertToFormat(QImage::Format_RGB32);
-    } catch (const ImageError&) {
-        throw CBlad(kResourcesMissing);
-    }
-    setGeometry(display.OffsetX, display.OffsetY, designWidth_, designHeight_);
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     const QSize size(designWidth_, designHeight_);
-    ResetCanvas(size);
     scene_ = QImage(size, QImage::Format_RGB32);
     base_ = QImage(size, QImage::Format_RGB32);
     snapshot_ = QImage(size, QImage::Format_RGB32);
@@ -96,6 +80,8 @@ TfmSelector::TfmSelector(QWidget* parent) : CModalWindow(parent)
     stop_ = new CPrzyciskC(this, "stop", &scene_, &Canvas(), x + kStopNudgeX, y + step, [this] { A_Stop(); });
     next_ = new CPrzyciskC(this, "nast", &scene_, &Canvas(), x, y + (2 * h) / 8, [this] { A_Nastepny(); });
     prev_ = new CPrzyciskC(this, "pop", &scene_, &Canvas(), x, y + (3 * h) / 8, [this] { A_Poprzedni(); });
+    stopTimer_ = &RoundTimer([this] { A_Stop(); }, true);
+    stopTimer_->SetInterval(kStopAfterMs);
 }
 
 TfmSelector::~TfmSelector()
@@ -130,37 +116,9 @@ void TfmSelector::HideHelpButton()
     Flush(area);
 }
 
-void TfmSelector::ProcessPending()
-{
-    QCoreApplication::processEvents();
-}
-
-void TfmSelector::StopTimerExpired()
-{
-    // Run after the timer's call has returned: the stop may start a new game and drop the engine
-    // that owns the timer.
-    // A stop the child makes first, or a new game, cancels it.
-    stopPending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (stopPending_)
-                A_Stop();
-        },
-        Qt::QueuedConnection);
-}
-
-void TfmSelector::Touch()
-{
-    if (StatRec)
-        StatRec->Touch();
-}
-
 void TfmSelector::StopTheTimer()
 {
-    stopPending_ = false;
-    if (engine_)
-        engine_->StopTimer().Stop();
+    stopTimer_->Stop();
 }
 
 void TfmSelector::DrawBase()
@@ -207,31 +165,40 @@ void TfmSelector::Redraw()
     CopySceneToWindow();
 }
 
-void TfmSelector::A_NowaGra()
+void TfmSelector::BeginRound()
 {
     dragged_ = nullptr;
-    stopPending_ = false;
-    engine_.reset();
-    if (!Slowa || !StatRec)
-        return;
-    Slowa->DrawWords(UstSelector.Poziom * kWordsPerLevel);
+    // The old word's tile may still be handling the release that ended its round.
+    if (engine_)
+        engine_->HideTiles();
+    RetireLater(std::move(engine_));
+    CSlowa& words = Context().words;
+    words.DrawWords(Settings().Poziom * Game().wordsPerLevel);
     CSelectorHost& host = *this;
-    engine_ = std::make_unique<GraSelector>(host, *Slowa, *StatRec);
+    engine_ = std::make_unique<GraSelector>(host, words, Context().stats);
     const QPoint at = GraSelector::PicturePosition();
     engine_->SetPicturePosition(at.x(), at.y());
     // A missing picture only leaves its word without one.
-    if (Screen().IsSmall())
-        Slowa->LoadSmallPictures();
+    if (IsSmall())
+        words.LoadSmallPictures();
     else
-        Slowa->LoadBigPictures();
+        words.LoadBigPictures();
     engine_->BuildWord();
-    StatRec->BeginGame(CStatRec::kGameOther, UstSelector);
     Redraw();
+}
+
+void TfmSelector::EndRoundObjects()
+{
+    dragged_ = nullptr;
+}
+
+bool TfmSelector::RoundCompleted() const
+{
+    return engine_ && engine_->AllSolved();
 }
 
 void TfmSelector::A_Nastepny()
 {
-    Touch();
     StopTheTimer();
     if (engine_ && engine_->NextWord())
         ShowCurrentWord();
@@ -239,7 +206,6 @@ void TfmSelector::A_Nastepny()
 
 void TfmSelector::A_Poprzedni()
 {
-    Touch();
     StopTheTimer();
     if (engine_ && engine_->PrevWord())
         ShowCurrentWord();
@@ -264,7 +230,6 @@ void TfmSelector::ShowCurrentWord()
 
 void TfmSelector::A_Pomoc()
 {
-    Touch();
     StopTheTimer();
     if (!engine_)
         return;
@@ -275,31 +240,15 @@ void TfmSelector::A_Pomoc()
     help_->Draw();
     stop_->Draw();
     ShowStepButtons();
-    engine_->GiveHint();
+    // The solved word is shown and said, then the tiles go back on the pile.
+    engine_->DrawPicture();
+    engine_->ShowSolution();
+    ShowScene();
+    if (!PlayWordSound(engine_->WordName()))
+        Time().Wait(kSilentHintMs);
+    engine_->CountHint();
+    engine_->ResetTiles();
     Redraw();
-}
-
-void TfmSelector::A_Stop()
-{
-    StopTheTimer();
-    dragged_ = nullptr;
-    const bool finished = engine_ && engine_->AllSolved();
-    if (StatRec) {
-        StatRec->EndGame();
-        StatRec->Save(finished ? 1 : 0);
-    }
-    const int result = FormKoniecGry ? FormKoniecGry->ShowSummary() : TfmKoniecGry::kResultStop;
-    if (result == TfmKoniecGry::kResultStart)
-        A_NowaGra();
-    else if (result == TfmKoniecGry::kResultStop)
-        EndModal(TfmKoniecGry::kResultStop);
-}
-
-void TfmSelector::showEvent(QShowEvent* event)
-{
-    CModalWindow::showEvent(event);
-    if (!event->spontaneous())
-        A_NowaGra();
 }
 
 void TfmSelector::paintEvent(QPaintEvent* event)
@@ -308,29 +257,11 @@ void TfmSelector::paintEvent(QPaintEvent* event)
         engine_->DrawTiles();
     for (const QRect& r : event->region())
         raster::Copy(Canvas(), r.topLeft(), scene_, r);
-    CModalWindow::paintEvent(event);
-}
-
-void TfmSelector::keyPressEvent(QKeyEvent* event)
-{
-    Touch();
-    if (event->key() == Qt::Key_Escape || (!event->text().isEmpty() && event->text().at(0).unicode() == kEscape))
-        A_Stop();
-}
-
-void TfmSelector::mousePressEvent(QMouseEvent*)
-{
-    Touch();
-}
-
-void TfmSelector::wheelEvent(QWheelEvent*)
-{
-    Touch();
+    CGameWindow::paintEvent(event);
 }
 
 void TfmSelector::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    Touch();
     StopTheTimer();
     if (!engine_ || !engine_->IsSolved())
         return;
@@ -343,8 +274,6 @@ void TfmSelector::Grab(CPrzGloska& tile, Qt::MouseButton button, QPoint inTile)
 {
     if (!engine_)
         return;
-    // Working with the tiles keeps the game counted, as any other action of the child does.
-    Touch();
     if (button == Qt::RightButton)
         SwapFromPile(tile);
     if (button != Qt::LeftButton)
@@ -363,7 +292,7 @@ void TfmSelector::Grab(CPrzGloska& tile, Qt::MouseButton button, QPoint inTile)
 
 void TfmSelector::RebuildSnapshot(CPrzGloska& tile)
 {
-    engine_->Grabbed = &tile;
+    engine_->SetGrabbed(&tile);
     scene_ = base_;
     stop_->Draw();
     if (!help_->isHidden())
@@ -374,7 +303,7 @@ void TfmSelector::RebuildSnapshot(CPrzGloska& tile)
     engine_->DrawTiles();
     snapshot_ = scene_;
     engine_->SetCanvases(&scene_, &snapshot_);
-    engine_->Grabbed = nullptr;
+    engine_->SetGrabbed(nullptr);
 }
 
 void TfmSelector::MoveTile(CPrzGloska& tile, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPointF global)
@@ -403,32 +332,50 @@ void TfmSelector::Drop(CPrzGloska& tile, Qt::MouseButton button)
         return;
     dragged_ = nullptr;
     tile.SyncHitArea();
-    const int near = engine_->SlotNear(tile.X(), tile.Y());
-    if (near < 0) {
+    const GraSelector::Drop drop = engine_->DropTile(tile);
+    if (drop.landing == GraSelector::Landing::GoesBack) {
         GlideBack(tile);
         return;
     }
-    CPusGloska& slot = engine_->Slots()[size_t(near)];
-    if (slot.Occupant()) {
-        DragTo(tile, slot.x, slot.y - GraSelector::kRestAbove);
-        tile.SyncHitArea();
-        engine_->DrawSlots(scene_);
-        FlushAll();
-        return;
-    }
-    DragTo(tile, slot.x, slot.y);
-    slot.SetOccupant(&tile);
-    engine_->DrawSlots(scene_);
+    const CPusGloska& slot = engine_->Slots()[size_t(drop.slot)];
+    const int restAbove = drop.landing == GraSelector::Landing::RestsAbove ? GraSelector::kRestAbove : 0;
+    DragTo(tile, slot.x, slot.y - restAbove);
     tile.SyncHitArea();
+    engine_->DrawSlots(scene_);
     FlushAll();
-    engine_->CheckWord();
+    if (drop.landing == GraSelector::Landing::Placed)
+        Judge();
+}
+
+void TfmSelector::Judge()
+{
+    switch (engine_->CheckWord()) {
+    case GraSelector::Check::Incomplete:
+        return;
+    case GraSelector::Check::Wrong:
+        PlayRandomSound(kTryAgain);
+        return;
+    case GraSelector::Check::Solved:
+    case GraSelector::Check::AllSolved:
+        break;
+    }
+    PlayRandomSound(kPraise);
+    Time().Wait(kPauseBeforeWordMs);
+    PlayWordSound(engine_->WordName());
+    HideHelpButton();
+    // The child sees the solved word at once; a stop pressed meanwhile may already have ended the
+    // round, and with it everything of this word.
+    if (!ProcessPendingInRound())
+        return;
+    if (engine_->AllSolved())
+        stopTimer_->Start();
 }
 
 void TfmSelector::GlideBack(CPrzGloska& tile)
 {
     CHamowanie alongX, alongY;
-    alongX.Start(float(tile.X()), float(engine_->PileX), kGlideSteps);
-    alongY.Start(float(tile.Y()), float(engine_->PileY), kGlideSteps);
+    alongX.Start(float(tile.X()), float(engine_->PileX()), kGlideSteps);
+    alongY.Start(float(tile.Y()), float(engine_->PileY()), kGlideSteps);
     for (int i = 0; i < kGlideSteps; ++i) {
         const int x = Rounded(alongX.Next()), y = Rounded(alongY.Next());
         DragTo(tile, x, y);

@@ -3,14 +3,15 @@
 // game each time it is shown and closes when the child leaves the end-of-game summary with "stop".
 #pragma once
 
+#include "games/gamewindow.h"
 #include "games/selector/Graselector.h"
 #include "platform/hitarea.h"
-#include "platform/modalwindow.h"
 
 #include <QImage>
 #include <memory>
 
 class CPrzyciskC;
+class CTimer;
 class TfmSelector;
 
 // A tile's mouse area: an invisible control over the tile that hands its presses, moves, releases
@@ -33,22 +34,22 @@ private:
     CPrzGloska& tile_;
 };
 
-class TfmSelector : public CModalWindow, private CSelectorHost {
+class TfmSelector : public CGameWindow, private CSelectorHost {
     Q_OBJECT
 public:
     static constexpr char kCaption[] = "Podpisz i Powiedz";
-    static constexpr int kWordsPerLevel = 5;
+    static constexpr int kTab = 2;
+    static constexpr int kStopAfterMs = 60000;      // the game ends itself this long after the last word
+    static constexpr int kPauseBeforeWordMs = 300;  // after the praise, before the word is said
+    static constexpr int kSilentHintMs = 1000;      // a hint without a recording shows this long
     static constexpr int kGlideSteps = 10;
     static constexpr int kGlideStepMs = 30;
     static constexpr int kDragMargin = 5;   // around a dragged tile's old place, shown again each step
 
     // Reads its background from "Data/Intf/Sel" of the working folder; throws CBlad 1 when it cannot.
-    // Plays with the shared words, statistics and summary window (shared.h), which must exist.
-    explicit TfmSelector(QWidget* parent = nullptr);
+    explicit TfmSelector(const GameContext& context);
     ~TfmSelector() override;
 
-    void A_NowaGra();
-    void A_Stop();
     void A_Pomoc();
     void A_Nastepny();
     void A_Poprzedni();
@@ -65,6 +66,7 @@ public:
     void GlideBack(CPrzGloska& tile);
 
     GraSelector* Engine() const { return engine_.get(); }
+    const CTimer& StopTimer() const { return *stopTimer_; }
     const QImage& SceneCanvas() const { return scene_; }
     const QImage& BaseCanvas() const { return base_; }
     const QImage& SnapshotCanvas() const { return snapshot_; }
@@ -76,22 +78,20 @@ public:
     static CTileWidget* TileWidget(const CPrzGloska& tile);
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void BeginRound() override;
+    void EndRoundObjects() override;
+    bool RoundCompleted() const override;
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // What the engine asks of the window.
     std::unique_ptr<CTileArea> NewTileArea(CPrzGloska& tile) override;
-    void ShowScene() override;
-    void HideHelpButton() override;
-    void ProcessPending() override;
-    void StopTimerExpired() override;
 
-    void Touch();
+    // The row is full: the answer is judged, praised or not, and the word said.
+    void Judge();
+    void ShowScene();
+    void HideHelpButton();
     void StopTheTimer();
     void DrawBase();
     void ShowStepButtons();
@@ -111,6 +111,6 @@ private:
     // the point inside the tile.
     CPrzGloska* dragged_ = nullptr;
     QPoint grabPoint_;
-    // The stop timer ran out and the stop waits to run.
-    bool stopPending_ = false;
+    // Ends the game a while after its last word, unless the child does something first.
+    CTimer* stopTimer_ = nullptr;
 };

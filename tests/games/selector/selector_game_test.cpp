@@ -6,7 +6,8 @@
 #include "gfx/_cprzycisk.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
-#include "shell/shared.h"
+#include "app/shared.h"
+#include "menu/menuwindows.h"
 #include "support/programundertest.h"
 #include "words/_cslowa.h"
 
@@ -33,8 +34,8 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
     ASSERT_TRUE(program.Start());
     TFormMain* menu = program.Main();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-    ASSERT_NE(FormSelector, nullptr) << "start-up makes the game's window";
-    TfmSelector* game = FormSelector.get();
+    auto* game = dynamic_cast<TfmSelector*>(menu->GameWindow(TfmSelector::kTab));
+    ASSERT_NE(game, nullptr) << "start-up makes the game's window";
     const QString statistics = program.folder.File("prgst4.stt");
     const qint64 sizeBefore = QFile(statistics).size();
 
@@ -58,10 +59,10 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
                     break;
                 Click(game->NextButton());
             }
-            timerRan = engine.StopTimer().IsActive();
+            timerRan = game->StopTimer().IsActive();
             // Nobody touches the game for a minute: it ends by itself, and the summary's "stop"
             // closes it.
-            program.services.time.Advance(GraSelector::kStopAfterMs);
+            program.services.time.Advance(TfmSelector::kStopAfterMs);
             if (game->isVisible()) {
                 ADD_FAILURE() << "the game did not end by itself";
                 game->EndModal(0);
@@ -89,8 +90,8 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
     EXPECT_EQ(Field<qint16>(record, 22), 1) << "Gloski";
     EXPECT_EQ(Field<qint16>(record, 24), 4096) << "Pozycja";
     const qint32 duration = Field<qint32>(record, 26);
-    EXPECT_GE(duration, GraSelector::kStopAfterMs / 1000);
-    EXPECT_LT(duration, 2 * GraSelector::kStopAfterMs / 1000);
+    EXPECT_GE(duration, TfmSelector::kStopAfterMs / 1000);
+    EXPECT_LT(duration, 2 * TfmSelector::kStopAfterMs / 1000);
     EXPECT_EQ(Field<qint16>(record, 30), 1) << "completed";
     EXPECT_EQ(Field<qint32>(record, 32), 0) << "hints";
     EXPECT_EQ(Field<qint32>(record, 36), 5) << "correct";

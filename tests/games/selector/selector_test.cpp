@@ -2,6 +2,7 @@
 // and buttons, walking through the words, the tiles dragged into slots, onto taken slots and back to
 // the pile, Shift and the right button, the hint, the double-click on a solved word, Esc and the
 // summary's two answers.
+#include "games/gametable.h"
 #include "games/selector/Selector.h"
 #include "games/selector/selectordriver.h"
 #include "gfx/_cprzycisk.h"
@@ -10,11 +11,13 @@
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
 #include "shell/Cdisplay.h"
-#include "shell/shared.h"
+#include "app/shared.h"
+#include "menu/menuwindows.h"
 #include "support/programundertest.h"
 #include "words/_cslowa.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -31,10 +34,11 @@ protected:
         ASSERT_TRUE(program.Start());
         // The menu selects the candidates before it opens the game.
         Slowa->SelectBySettings(UstSelector);
-        ASSERT_GE(Slowa->CandidateCount(), UstSelector.Poziom * TfmSelector::kWordsPerLevel);
-        window = std::make_unique<TfmSelector>();
+        ASSERT_GE(Slowa->CandidateCount(), UstSelector.Poziom * GameOfTab(TfmSelector::kTab)->wordsPerLevel);
+        window = dynamic_cast<TfmSelector*>(program.Main()->GameWindow(TfmSelector::kTab));
+        ASSERT_NE(window, nullptr) << "start-up makes the game's window";
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         QObject::connect(FormKoniecGry.get(), &CModalWindow::Opened, [this] {
             ++summaries;
             QTimer::singleShot(0, [this] {
@@ -51,17 +55,17 @@ protected:
     CPrzGloska& TileFor(int slot)
     {
         for (const auto& t : Game().Tiles())
-            if (Game().SlotOf(t.get()) < 0 && t->Letter() == Game().Caption.mid(slot, t->Letter().size()))
+            if (Game().SlotOf(t.get()) < 0 && t->Letter() == Game().Caption().mid(slot, t->Letter().size()))
                 return *t;
         ADD_FAILURE() << "no tile for slot " << slot;
         return Tile(0);
     }
     QPoint SlotAt(int i) { return QPoint(Game().Slots()[size_t(i)].x, Game().Slots()[size_t(i)].y); }
-    QPoint Pile() { return QPoint(Game().PileX, Game().PileY); }
+    QPoint Pile() { return QPoint(Game().PileX(), Game().PileY()); }
     QPoint At(const CPrzGloska& tile) { return QPoint(tile.X(), tile.Y()); }
 
     ProgramUnderTest program;
-    std::unique_ptr<TfmSelector> window;
+    TfmSelector* window = nullptr;
     int summaries = 0;
     int summaryAnswer = TfmKoniecGry::kResultStop;
 };
@@ -78,7 +82,7 @@ TEST_F(SelectorWindow, SitsOnTheDesignAreaWithItsButtonsAndTheFirstWordOnThePile
     EXPECT_TRUE(window->PrevButton()->isHidden()) << "no previous word on the first";
     EXPECT_FALSE(window->NextButton()->isHidden());
     EXPECT_FALSE(window->HelpButton()->isHidden());
-    EXPECT_EQ(Slowa->DrawnCount(), UstSelector.Poziom * TfmSelector::kWordsPerLevel);
+    EXPECT_EQ(Slowa->DrawnCount(), UstSelector.Poziom * GameOfTab(TfmSelector::kTab)->wordsPerLevel);
     EXPECT_EQ(StatRec->GameCode(), CStatRec::kGameOther);
     EXPECT_TRUE(StatRec->Active());
     ASSERT_FALSE(Game().Tiles().empty());
@@ -96,7 +100,7 @@ TEST_F(SelectorWindow, SitsOnTheDesignAreaWithItsButtonsAndTheFirstWordOnThePile
     const QImage& picture = small ? Slowa->Drawn(0).SmallPicture : Slowa->Drawn(0).BigPicture;
     ASSERT_FALSE(picture.isNull());
     const QPoint middle(picture.width() / 2, picture.height() / 2);
-    EXPECT_EQ(window->Canvas().pixel(Game().PictureX + middle.x(), Game().PictureY + middle.y()),
+    EXPECT_EQ(window->Canvas().pixel(Game().PictureX() + middle.x(), Game().PictureY() + middle.y()),
               picture.pixel(middle));
 }
 
@@ -109,13 +113,13 @@ TEST_F(SelectorWindow, NextAndPreviousHideAtTheEndsAndASolvedWordComesBackFilled
         EXPECT_FALSE(window->NextButton()->isHidden()) << i;
         Click(window->NextButton());
     }
-    EXPECT_EQ(Game().Current, last);
+    EXPECT_EQ(Game().Current(), last);
     EXPECT_TRUE(window->NextButton()->isHidden());
     EXPECT_FALSE(window->PrevButton()->isHidden());
     EXPECT_FALSE(window->HelpButton()->isHidden());
     for (int i = 0; i < last; ++i)
         Click(window->PrevButton());
-    EXPECT_EQ(Game().Current, 0);
+    EXPECT_EQ(Game().Current(), 0);
     EXPECT_TRUE(window->PrevButton()->isHidden());
     // The solved first word stands in its slots, in order, and cannot be taken; no help offered.
     EXPECT_TRUE(window->HelpButton()->isHidden());
@@ -141,7 +145,7 @@ TEST_F(SelectorWindow, ATileDroppedNearAFreeSlotFillsItAndAFullCorrectRowSolvesT
     EXPECT_EQ(StatRec->Correct(), 1);
     EXPECT_EQ(StatRec->Wrong(), 0);
     EXPECT_TRUE(window->HelpButton()->isHidden());
-    EXPECT_TRUE(program.services.sound.played.contains("Data/Smd/" + Game().WordName + ".pw"));
+    EXPECT_TRUE(program.services.sound.played.contains("Data/Smd/" + Game().WordName() + ".pw"));
     for (const auto& t : Game().Tiles())
         EXPECT_TRUE(Widget(*t)->isHidden());
     // Where the help button stood the background shows again.
@@ -182,7 +186,7 @@ TEST_F(SelectorWindow, AFullWrongRowCountsOnceEachTimeItIsCompleted)
     QString laid;
     for (const auto& slot : Game().Slots())
         laid += slot.Letter();
-    ASSERT_NE(laid, Game().Caption);
+    ASSERT_NE(laid, Game().Caption());
     EXPECT_EQ(StatRec->Wrong(), 1);
     EXPECT_FALSE(Game().IsSolved());
     // Out and back in again: judged again.
@@ -292,7 +296,7 @@ TEST_F(SelectorWindow, HelpShowsTheAnswerCountsAHintAndShufflesAgain)
 {
     Click(window->HelpButton());
     EXPECT_EQ(StatRec->Hints(), 1);
-    EXPECT_TRUE(program.services.sound.played.contains("Data/Smd/" + Game().WordName + ".pw"));
+    EXPECT_TRUE(program.services.sound.played.contains("Data/Smd/" + Game().WordName() + ".pw"));
     EXPECT_FALSE(Game().IsSolved());
     EXPECT_FALSE(window->HelpButton()->isHidden());
     for (const auto& t : Game().Tiles()) {
@@ -305,18 +309,18 @@ TEST_F(SelectorWindow, HelpShowsTheAnswerCountsAHintAndShufflesAgain)
 
 TEST_F(SelectorWindow, ADoubleClickOnASolvedPictureSetsTheWordAgain)
 {
-    const QPoint inPicture(Game().PictureX + 30, Game().PictureY + 30);
+    const QPoint inPicture(Game().PictureX() + 30, Game().PictureY() + 30);
     // A pending word: nothing happens, placed tiles stay.
     CPrzGloska& placed = TileFor(0);
     DragTile(placed, SlotAt(0));
-    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, inPicture);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, inPicture);
     EXPECT_EQ(Game().SlotOf(&placed), 0);
 
     SolveCurrentWord(Game());
     ASSERT_TRUE(Game().IsSolved());
-    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(Game().IsSolved()) << "outside the picture";
-    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, inPicture);
+    QTest::mouseDClick(window, Qt::LeftButton, {}, inPicture);
     EXPECT_FALSE(Game().IsSolved());
     EXPECT_FALSE(window->HelpButton()->isHidden());
     for (const auto& t : Game().Tiles()) {
@@ -336,13 +340,13 @@ TEST_F(SelectorWindow, AMinuteAfterTheLastWordTheGameEndsItselfUnlessTheChildAct
     ASSERT_TRUE(Game().AllSolved());
     // Going back a word stops the countdown for good.
     Click(window->PrevButton());
-    program.services.time.Advance(GraSelector::kStopAfterMs + 1000);
+    program.services.time.Advance(TfmSelector::kStopAfterMs + 1000);
     EXPECT_EQ(summaries, 0);
     // Set again by a double-click and solved again: the countdown starts anew.
-    QTest::mouseDClick(window.get(), Qt::LeftButton, {}, QPoint(Game().PictureX + 30, Game().PictureY + 30));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, QPoint(Game().PictureX() + 30, Game().PictureY() + 30));
     ASSERT_FALSE(Game().IsSolved());
     SolveCurrentWord(Game());
-    program.services.time.Advance(GraSelector::kStopAfterMs - 1);
+    program.services.time.Advance(TfmSelector::kStopAfterMs - 1);
     EXPECT_EQ(summaries, 0);
     program.services.time.Advance(1);
     EXPECT_EQ(summaries, 1);
@@ -353,7 +357,7 @@ TEST_F(SelectorWindow, AMinuteAfterTheLastWordTheGameEndsItselfUnlessTheChildAct
 TEST_F(SelectorWindow, EscSavesTheStoppedGameAndStopClosesTheWindow)
 {
     const qint64 sizeBefore = QFile(StatRec->FilePath()).size();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_EQ(summaries, 1);
     EXPECT_TRUE(window->isHidden());
     EXPECT_EQ(window->Result(), TfmKoniecGry::kResultStop);
@@ -372,8 +376,53 @@ TEST_F(SelectorWindow, StartOnTheSummaryDrawsANewGameInTheSameWindow)
     EXPECT_TRUE(StatRec->Active());
     EXPECT_FALSE(Slowa->AllDealtWith());
     EXPECT_EQ(StatRec->Correct(), 0) << "a new game is counted afresh";
-    EXPECT_EQ(Game().Current, 0);
+    EXPECT_EQ(Game().Current(), 0);
     EXPECT_FALSE(Game().IsSolved());
 }
+
+}  // namespace
+
+namespace {
+
+// Esc pressed while the last word is praised is handled inside the praise's handler. The round ends
+// there once, whatever the summary's answer; nothing of it runs afterwards (no second summary or
+// record a minute later, no use of the retired word under the sanitizers).
+class EscDuringThePraise : public SelectorWindow, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EscDuringThePraise, EndsTheRoundOnce)
+{
+    summaryAnswer = GetParam();
+    const qint64 sizeBefore = QFile(StatRec->FilePath()).size();
+    program.services.sound.whilePlaying = [this](const QString& path) {
+        if (path.startsWith("Data/Intf/Smd/g") && Game().IsLast() && Game().AllSolved())
+            QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    };
+    for (;;) {
+        SolveCurrentWord(Game());
+        if (summaries > 0 || Game().IsLast())
+            break;
+        Click(window->NextButton());
+    }
+    program.services.sound.whilePlaying = nullptr;
+    EXPECT_EQ(summaries, 1);
+    EXPECT_EQ(QFile(StatRec->FilePath()).size(), sizeBefore + CStatRec::kRecordSize);
+    EXPECT_EQ(StatRec->Completed(), 1);
+
+    program.services.time.Advance(2 * TfmSelector::kStopAfterMs);
+    EXPECT_EQ(summaries, 1) << "no second end a minute later";
+    EXPECT_EQ(QFile(StatRec->FilePath()).size(), sizeBefore + CStatRec::kRecordSize);
+    if (GetParam() == TfmKoniecGry::kResultStart) {
+        ASSERT_FALSE(window->isHidden());
+        EXPECT_EQ(Game().Current(), 0);
+        EXPECT_FALSE(Game().IsSolved()) << "a fresh round";
+        SolveCurrentWord(Game());
+        EXPECT_EQ(StatRec->Correct(), 1) << "the new round plays on";
+    } else {
+        EXPECT_TRUE(window->isHidden());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SummaryAnswer, EscDuringThePraise,
+                         ::testing::Values(TfmKoniecGry::kResultStop, TfmKoniecGry::kResultStart));
 
 }  // namespace

@@ -55,7 +55,7 @@ inline void Click(CPrzyciskC* button)
 // Drags, for each slot in turn, a tile with that slot's letter from wherever it lies.
 inline void SolveCurrentWord(GraSelector& game)
 {
-    const QString caption = game.Caption;
+    const QString caption = game.Caption();
     const int n = int(game.Slots().size());
     int position = 0;
     for (int slot = 0; slot < n; ++slot) {

@@ -1,25 +1,27 @@
 // The program's start and end (see startup.h).
 #include "startup.h"
 
-#include "Cdisplay.h"
-#include "_cblad.h"
-#include "errorbox.h"
-#include "games/selector/Selector.h"
+#include "shared.h"
+#include "games/gametable.h"
+#include "games/gamewindow.h"
 #include "menu/Fmkomunikat.h"
 #include "menu/Fmmain.h"
 #include "menu/Fmoprogramie.h"
 #include "menu/Fmsplashscreen.h"
+#include "menu/menuwindows.h"
 #include "platform/guardedapplication.h"
 #include "platform/messageboxes.h"
 #include "platform/picturestore.h"
 #include "platform/singleinstance.h"
-#include "settingsfile.h"
-#include "shared.h"
 #include "results/Koniecgry.h"
 #include "results/_cstatrec.h"
+#include "shell/Cdisplay.h"
+#include "shell/_cblad.h"
+#include "shell/errorbox.h"
+#include "shell/settingsfile.h"
+#include "shell/startuplog.h"
 #include "words/_cslowa.h"
 #include "words/_cslowaroznicowe.h"
-#include "startuplog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +31,6 @@
 #include <QWindow>
 
 namespace {
-constexpr int kSelectorTab = 2;  // the menu tab that opens the picture-and-say game
 const QString kAlreadyRunning = QStringLiteral(
     "Aplikacja jest aktualnie uruchomiona.\n\nZamknij proces aplikajcji lub uruchom ponownie komputer.");
 
@@ -106,9 +107,16 @@ bool Startup::Begin()
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
         StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, programFolder_);
         mainWindow_ = std::make_unique<TFormMain>();
+        mainWindow_->SetWords(Slowa.get());
         FormKoniecGry = std::make_unique<TfmKoniecGry>(*StatRec, mainWindow_.get());
-        FormSelector = std::make_unique<TfmSelector>();
-        mainWindow_->SetGameWindow(kSelectorTab, FormSelector.get());
+        gameContext_ = std::make_unique<GameContext>(
+            GameContext{*Slowa, *SlowaRoznicowe, *StatRec, FormKoniecGry.get(), brimbola::Display});
+        for (const GameInfo& game : GameTable()) {
+            if (!game.makeWindow)
+                continue;
+            gameWindows_.push_back(game.makeWindow(*gameContext_));
+            mainWindow_->SetGameWindow(game.tab, gameWindows_.back().get());
+        }
         FormOProgramie = std::make_unique<TFormOProgramie>();
         FormKomunikat = std::make_unique<TFormKomunikat>(mainWindow_.get());
         mainWindow_->show();
@@ -160,7 +168,8 @@ void Startup::Finish()
     // The windows go last, as the application's windows would.
     FormKomunikat.reset();
     FormOProgramie.reset();
-    FormSelector.reset();
+    gameWindows_.clear();
+    gameContext_.reset();
     FormKoniecGry.reset();
     mainWindow_.reset();
 }

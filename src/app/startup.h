@@ -5,9 +5,12 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
+class CGameWindow;
 class SingleInstance;
 class TFormMain;
+struct GameContext;
 
 class Startup {
 public:
@@ -42,4 +45,6 @@ private:
     bool finished_ = false;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<TFormMain> mainWindow_;
+    std::unique_ptr<GameContext> gameContext_;
+    std::vector<std::unique_ptr<CGameWindow>> gameWindows_;
 };

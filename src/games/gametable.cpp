@@ -1,0 +1,83 @@
+// The table of games (see gametable.h).
+#include "gametable.h"
+
+#include "games/selector/Selector.h"
+#include "results/_cstatrec.h"
+#include "settings/_custgry.h"
+
+#include <algorithm>
+
+namespace {
+
+template <typename Window>
+std::unique_ptr<CGameWindow> Make(const GameContext& context)
+{
+    return std::make_unique<Window>(context);
+}
+
+std::vector<GameInfo> BuildTable()
+{
+    constexpr bool kFixed = true, kFree = false;
+    std::vector<GameInfo> table;
+    {
+        GameInfo sounds;
+        sounds.tab = 1;
+        sounds.caption = "Odgłosy";
+        sounds.settings = &UstOdglosy;
+        sounds.drawsWords = false;
+        sounds.fixedRows = {kFixed, kFixed, kFixed};
+        table.push_back(sounds);
+    }
+    {
+        GameInfo selector;
+        selector.tab = 2;
+        selector.caption = TfmSelector::kCaption;
+        selector.settings = &UstSelector;
+        selector.fixedRows = {kFree, kFree, kFree};
+        selector.makeWindow = Make<TfmSelector>;
+        table.push_back(selector);
+    }
+    {
+        GameInfo tiles;
+        tiles.tab = 3;
+        tiles.caption = "Klocki";
+        tiles.settings = &UstTaipei;
+        tiles.fixedRows = {kFree, kFree, kFree};
+        table.push_back(tiles);
+    }
+    {
+        GameInfo saucer;
+        saucer.tab = 4;
+        saucer.caption = "Latający Spodek";
+        saucer.settings = &UstHitmen;
+        saucer.wordsPerLevel = 4;
+        saucer.fixedRows = {kFree, kFixed, kFixed};
+        saucer.groupOfLRJ = glos::Saucer;
+        table.push_back(saucer);
+    }
+    {
+        GameInfo labyrinth;
+        labyrinth.tab = 5;
+        labyrinth.caption = "Labirynt";
+        labyrinth.settings = &UstLabirynt;
+        labyrinth.statisticsCode = CStatRec::kGameLabyrinth;
+        labyrinth.fixedRows = {kFree, kFree, kFree};
+        table.push_back(labyrinth);
+    }
+    return table;
+}
+
+}  // namespace
+
+const std::vector<GameInfo>& GameTable()
+{
+    static const std::vector<GameInfo> table = BuildTable();
+    return table;
+}
+
+const GameInfo* GameOfTab(int tab)
+{
+    const auto& table = GameTable();
+    const auto row = std::find_if(table.begin(), table.end(), [tab](const GameInfo& game) { return game.tab == tab; });
+    return row == table.end() ? nullptr : &*row;
+}

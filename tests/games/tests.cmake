@@ -1,0 +1,2 @@
+# The table of games: every game opens from the menu.
+brimbola_test(gametable_tests SOURCES ${folder}/gametable_test.cpp)
