@@ -2,6 +2,7 @@
 #include "gametable.h"
 
 #include "games/selector/Selector.h"
+#include "games/tiles/Taipei.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 
@@ -43,6 +44,7 @@ std::vector<GameInfo> BuildTable()
         tiles.caption = "Klocki";
         tiles.settings = &UstTaipei;
         tiles.fixedRows = {kFree, kFree, kFree};
+        tiles.makeWindow = Make<TfmTaiPei>;
         table.push_back(tiles);
     }
     {

@@ -103,6 +103,14 @@ CKostka* GraTaiPei::TopTile(int cell) const
     return stack.empty() ? nullptr : stack.back().get();
 }
 
+void GraTaiPei::HideTiles()
+{
+    for (const auto& stack : tiles_)
+        for (const auto& tile : stack)
+            if (CKostkaArea* area = tile->Area())
+                area->Hide();
+}
+
 void GraTaiPei::ComputeFree()
 {
     for (int column = 0; column < kTaiPeiColumns; ++column)

@@ -102,6 +102,9 @@ public:
     void Leave(CKostka& tile);
     void Press(CKostka& tile);
 
+    // Every tile's mouse area stops listening; the tiles stay as they are drawn.
+    void HideTiles();
+
     void ComputeFree();
     void StoreTops();
     // Removes the two chosen tiles from the tops of their stacks.

@@ -11,6 +11,8 @@
 class CKostkaArea {
 public:
     virtual ~CKostkaArea() = default;
+    // Deaf to the mouse from now on (its round has ended).
+    virtual void Hide() {}
 };
 
 class CKostka {
