@@ -46,9 +46,7 @@ public:
 
     GraTaiPei* Engine() const { return engine_.get(); }
     static CKostkaWidget* Widget(const CKostka& tile);
-    const QImage& SceneCanvas() const { return scene_; }
     CPrzyciskC* HelpButton() const { return help_; }
-    CPrzyciskC* StopButton() const { return stop_; }
     const CTimer& TickTimer() const { return *tick_; }
 
 protected:
