@@ -31,7 +31,7 @@ std::vector<GameInfo> BuildTable()
     }
     {
         GameInfo selector;
-        selector.tab = 2;
+        selector.tab = TfmSelector::kTab;
         selector.caption = TfmSelector::kCaption;
         selector.settings = &UstSelector;
         selector.fixedRows = {kFree, kFree, kFree};
