@@ -1,7 +1,7 @@
 // The tile-pairs game's 10 ms tick: what a tick costs when there is nothing to judge (almost every
 // tick), and one that takes a right pair and draws the board again.
 #include "games/tiles/Grataipei.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/programfolder.h"
 #include "words/_cslowa.h"
 

@@ -40,7 +40,7 @@ std::vector<GameInfo> BuildTable()
     }
     {
         GameInfo tiles;
-        tiles.tab = 3;
+        tiles.tab = TfmTaiPei::kTab;
         tiles.caption = "Klocki";
         tiles.settings = &UstTaipei;
         tiles.fixedRows = {kFree, kFree, kFree};

@@ -1,7 +1,7 @@
 // The tile-pairs engine without a window: which tiles are free, the free pairs, the hint's order,
 // choosing and judging pairs, a stuck board reshuffled in one tick, the open frame, and the deal.
 #include "games/tiles/Grataipei.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/programfolder.h"
 #include "settings/_custgry.h"
 #include "shell/_cblad.h"
