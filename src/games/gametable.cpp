@@ -2,6 +2,7 @@
 #include "gametable.h"
 
 #include "games/selector/Selector.h"
+#include "games/sounds/Odglosy.h"
 #include "games/tiles/Taipei.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
@@ -22,11 +23,12 @@ std::vector<GameInfo> BuildTable()
     std::vector<GameInfo> table;
     {
         GameInfo sounds;
-        sounds.tab = 1;
-        sounds.caption = "Odgłosy";
+        sounds.tab = TfmOdglosy::kTab;
+        sounds.caption = TfmOdglosy::kCaption;
         sounds.settings = &UstOdglosy;
         sounds.drawsWords = false;
         sounds.fixedRows = {kFixed, kFixed, kFixed};
+        sounds.makeWindow = Make<TfmOdglosy>;
         table.push_back(sounds);
     }
     {
@@ -41,7 +43,7 @@ std::vector<GameInfo> BuildTable()
     {
         GameInfo tiles;
         tiles.tab = TfmTaiPei::kTab;
-        tiles.caption = "Klocki";
+        tiles.caption = TfmTaiPei::kCaption;
         tiles.settings = &UstTaipei;
         tiles.fixedRows = {kFree, kFree, kFree};
         tiles.makeWindow = Make<TfmTaiPei>;

@@ -34,6 +34,7 @@ class TfmTaiPei : public CGameWindow, private CTaiPeiHost {
     Q_OBJECT
 public:
     static constexpr int kTab = 3;
+    static constexpr char kCaption[] = "Klocki";
     static constexpr int kTickMs = 10;
 
     // Reads its background from "Data/Intf/Tpi" of the working folder; throws CBlad 1 when it cannot.
