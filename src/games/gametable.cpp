@@ -5,6 +5,7 @@
 #include "games/saucer/Hitman.h"
 #include "games/selector/Selector.h"
 #include "games/sounds/Odglosy.h"
+#include "games/tiles/Taipei.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 
@@ -43,10 +44,11 @@ std::vector<GameInfo> BuildTable()
     }
     {
         GameInfo tiles;
-        tiles.tab = 3;
-        tiles.caption = "Klocki";
+        tiles.tab = TfmTaiPei::kTab;
+        tiles.caption = TfmTaiPei::kCaption;
         tiles.settings = &UstTaipei;
         tiles.fixedRows = {kFree, kFree, kFree};
+        tiles.makeWindow = Make<TfmTaiPei>;
         table.push_back(tiles);
     }
     {
