@@ -116,6 +116,7 @@ bool Startup::Begin()
                 continue;
             gameWindows_.push_back(game.makeWindow(*gameContext_));
             mainWindow_->SetGameWindow(game.tab, gameWindows_.back().get());
+            LogStartupMilestone(game.caption);
         }
         FormOProgramie = std::make_unique<TFormOProgramie>();
         FormKomunikat = std::make_unique<TFormKomunikat>(mainWindow_.get());

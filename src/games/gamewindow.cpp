@@ -29,8 +29,8 @@ CGameWindow::CGameWindow(const GameContext& context, const GameInfo& game, QWidg
 {
     setWindowTitle(QString::fromUtf8(game.caption));
     const CDisplay& display = context_.display;
-    setGeometry(display.OffsetX, display.OffsetY, display.DesignWidth, display.DesignHeight);
-    ResetCanvas(QSize(display.DesignWidth, display.DesignHeight));
+    designSize_ = QSize(display.DesignWidth, display.DesignHeight);
+    setGeometry(QRect(QPoint(display.OffsetX, display.OffsetY), designSize_));
 }
 
 CGameWindow::~CGameWindow()
@@ -163,14 +163,18 @@ void CGameWindow::showEvent(QShowEvent* event)
     CModalWindow::showEvent(event);
     if (event->spontaneous())
         return;
+    if (Canvas().isNull())
+        ResetCanvas(designSize_);
     QCoreApplication::instance()->installEventFilter(this);
     A_NowaGra();
 }
 
 void CGameWindow::hideEvent(QHideEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         QCoreApplication::instance()->removeEventFilter(this);
+        Canvas() = QImage();
+    }
     CModalWindow::hideEvent(event);
 }
 

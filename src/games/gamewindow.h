@@ -24,7 +24,8 @@ class QKeyEvent;
 class CGameWindow : public CModalWindow {
     Q_OBJECT
 public:
-    // Takes the row's caption and covers the design area. `game` and what `context` names outlive
+    // Takes the row's caption and covers the design area. The window's canvas exists only while the
+    // window is shown, so that five game windows made at start-up cost little memory. `game` and what `context` names outlive
     // the window.
     CGameWindow(const GameContext& context, const GameInfo& game, QWidget* parent = nullptr);
     ~CGameWindow() override;
@@ -74,6 +75,7 @@ protected:
     // A background picture of the game's folder, by layout; throws CBlad 1 when it cannot be read.
     QImage LoadBackground(const QString& smallPath, const QString& bigPath) const;
     bool IsSmall() const;
+    QSize DesignSize() const { return designSize_; }
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -87,6 +89,7 @@ private:
 
     GameContext context_;
     const GameInfo& game_;
+    QSize designSize_;
     quint64 round_ = 0;
     bool live_ = false;
     int waitDepth_ = 0;

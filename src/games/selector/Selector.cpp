@@ -64,11 +64,9 @@ TfmSelector::TfmSelector(const GameContext& context) : CGameWindow(context, *Gam
     designWidth_ = display.DesignWidth;
     designHeight_ = display.DesignHeight;
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    const QSize size(designWidth_, designHeight_);
-    scene_ = QImage(size, QImage::Format_RGB32);
-    base_ = QImage(size, QImage::Format_RGB32);
-    snapshot_ = QImage(size, QImage::Format_RGB32);
-    if (scene_.isNull() || base_.isNull() || snapshot_.isNull())
+    // The scene shares the base's pixels until a round draws on it; the drag snapshot is made then.
+    base_ = QImage(QSize(designWidth_, designHeight_), QImage::Format_RGB32);
+    if (base_.isNull())
         throw CBlad(kResourcesMissing);
     base_.fill(Qt::black);
     raster::Copy(base_, QPoint(0, 0), background_);

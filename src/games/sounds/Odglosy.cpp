@@ -83,13 +83,13 @@ TfmOdglosy::TfmOdglosy(const GameContext& context) : CGameWindow(context, *GameO
 {
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     selection_.ClearFlags();
-    scene_ = QImage(Canvas().size(), QImage::Format_RGB32);
+    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
     if (scene_.isNull())
         throw CBlad(kResourcesMissing);
     scene_.fill(Qt::black);
     raster::Copy(scene_, QPoint(0, 0), background_);
 
-    const int w = Canvas().width(), h = Canvas().height();
+    const int w = DesignSize().width(), h = DesignSize().height();
     const int x = w - w / 10, y = (3 * h) / 7;
     help_ = new CPrzyciskC(this, "pomoc", &scene_, &Canvas(), x, y, [this] { A_Pomoc(); });
     stop_ = new CPrzyciskC(this, "stop", &scene_, &Canvas(), x + kStopNudgeX, y + h / 8, [this] { A_Stop(); });
@@ -117,7 +117,6 @@ TfmOdglosy::TfmOdglosy(const GameContext& context) : CGameWindow(context, *GameO
         area->show();
         buttonAreas_[i] = area;
     }
-    raster::Copy(Canvas(), QPoint(0, 0), scene_);
 
     tick_ = &RoundTimer([this] { Tick(); });
     tick_->SetInterval(GraOdglosy::kTickMs);
@@ -155,6 +154,9 @@ void TfmOdglosy::BeginRound()
     engine_ = std::make_unique<GraOdglosy>(Host(), selection_, hint_, Context().stats, IsSmall());
     // A hint of an earlier game has nothing to do with this one.
     engine_->EndHint();
+    // The window's canvas is new each time the window is shown.
+    raster::Copy(Canvas(), QPoint(0, 0), scene_);
+    FlushAll();
     tick_->Start(GraOdglosy::kTickMs);
 }
 

@@ -175,6 +175,6 @@ void TfmTaiPei::A_Pomoc()
 
 void TfmTaiPei::ShowZoom(const CKostka& tile)
 {
-    const QSize size = Canvas().size();
+    const QSize size = DesignSize();
     zoom_.ShowWord(WordOf(tile.Name()), size.width() / 2, size.height() / 2);
 }
