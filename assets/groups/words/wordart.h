@@ -40,8 +40,8 @@ struct Output {
     QString checks;  // empty, "mask" or "white-outside=PATH"
 };
 
-// Word list: one word a line, "NAME SPLIT"; blank lines and "#" comments skipped. Throws
-// std::runtime_error naming the line when a line is malformed or a name repeats.
+// The names and splits of the word list (read by wordlist::Parse, which throws std::runtime_error
+// naming the line when a line is malformed or a name repeats).
 QList<Word> ParseWordList(const QString& text);
 
 // The pieces of a split in order; empty pieces are skipped and a last piece without its comma
