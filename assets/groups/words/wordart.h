@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "games/selector/selectorlayout.h"
+
 namespace words {
 
 // One practice word: its ASCII file name ("lodowka") and its letter split ("_l,o,d,ó,w,k,a,").
@@ -56,8 +58,8 @@ QString FileNameForm(const QString& letter);
 QList<Tile> TilesFor(const QList<Word>& words);
 
 // Sizes shared with the games' layout.
-inline constexpr QSize kBigSmall{320, 270};   // Data/Bion/NAME_shs.xji
-inline constexpr QSize kBigLarge{410, 340};   // Data/Bion/NAME_shb.xji
+inline constexpr QSize kBigSmall = kSelectorSmall.pictureSize;  // Data/Bion/NAME_shs.xji
+inline constexpr QSize kBigLarge = kSelectorBig.pictureSize;    // Data/Bion/NAME_shb.xji
 inline constexpr int kThumbSides[3] = {58, 76, 98};  // Data/Klc NAME_ss, NAME_s, NAME_b
 inline constexpr int kTileSmall = 44;
 inline constexpr int kTileLarge = 55;
