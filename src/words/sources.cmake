@@ -1,5 +1,5 @@
 # Practice words: the word catalogue and the differential words.
-list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cslowa.cpp ${folder}/_cslowaroznicowe.cpp ${folder}/wordlist.h)
+list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cslowa.cpp ${folder}/_cslowaroznicowe.cpp)
 
 # The catalogue is built from the one word list, which the asset generators read as well: its text
 # is compiled in (CMake runs again when the list changes).
