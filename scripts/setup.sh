@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
       libqt6svg6 libqt6multimedia6 qt6-image-formats-plugins
-      libjpeg-dev libgtest-dev
+      libjpeg-dev libgtest-dev libbenchmark-dev
       espeak-ng sox libsox-fmt-all
       xvfb openbox xdotool imagemagick x11-apps
       fonts-dejavu-core fonts-comfortaa fonts-liberation2

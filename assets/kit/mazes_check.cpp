@@ -153,6 +153,21 @@ QByteArray WriteMaze(const Maze& maze)
     return bytes;
 }
 
+bool ColumnFits(int pictures, const ColumnRoom& room)
+{
+    const int height = 2 * room.endPiece + pictures * room.slotPitch;
+    const int top = (room.windowHeight / 3) * 2 - height / 2;
+    return top >= room.buttonsBottom && top + height <= room.windowHeight;
+}
+
+int PicturesThatFit()
+{
+    int n = 0;
+    while (ColumnFits(n + 1, kSmallColumn) && ColumnFits(n + 1, kBigColumn))
+        ++n;
+    return n;
+}
+
 QStringList CheckMaze(const Maze& maze, const Limits& limits)
 {
     QStringList problems;

@@ -61,10 +61,25 @@ bool ReadMaze(const QByteArray& bytes, Maze& maze, QString* reason = nullptr);
 // The file's bytes, little-endian, field by field.
 QByteArray WriteMaze(const Maze& maze);
 
-// What the game's layout can hold: the collection column has room for six pictures, and
-// there are only two words with the contrasting sound for distractors.
+// The collection column of one layout: centred on two thirds of the window's height, one slot per
+// picture to collect between the two end pieces of its frame. It must stay inside the window and
+// below the stop button, which stands above it at the same right edge.
+struct ColumnRoom {
+    int windowHeight;
+    int slotPitch;      // a small word picture and the gap to the next
+    int endPiece;       // the height of each end piece of the frame
+    int buttonsBottom;  // below the stop button's reacting area
+};
+constexpr ColumnRoom kSmallColumn{600, 58 + 10, 22, 160 + 60};
+constexpr ColumnRoom kBigColumn{768, 76 + 10, 28, 205 + 60};
+bool ColumnFits(int pictures, const ColumnRoom& room);
+// The most pictures to collect whose column fits in both layouts.
+int PicturesThatFit();
+
+// What the game's layout can hold: the pictures whose column fits, and only two words with the
+// contrasting sound for distractors (more distractor tiles would only repeat them).
 struct Limits {
-    int maxPictures = 6;
+    int maxPictures = PicturesThatFit();
     int maxDistractors = 2;
 };
 

@@ -1,7 +1,11 @@
 // The table of games (see gametable.h).
 #include "gametable.h"
 
+#include "games/labyrinth/Labirynt.h"
+#include "games/saucer/Hitman.h"
 #include "games/selector/Selector.h"
+#include "games/sounds/Odglosy.h"
+#include "games/tiles/Taipei.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 
@@ -21,16 +25,17 @@ std::vector<GameInfo> BuildTable()
     std::vector<GameInfo> table;
     {
         GameInfo sounds;
-        sounds.tab = 1;
-        sounds.caption = "Odgłosy";
+        sounds.tab = TfmOdglosy::kTab;
+        sounds.caption = TfmOdglosy::kCaption;
         sounds.settings = &UstOdglosy;
         sounds.drawsWords = false;
         sounds.fixedRows = {kFixed, kFixed, kFixed};
+        sounds.makeWindow = Make<TfmOdglosy>;
         table.push_back(sounds);
     }
     {
         GameInfo selector;
-        selector.tab = 2;
+        selector.tab = TfmSelector::kTab;
         selector.caption = TfmSelector::kCaption;
         selector.settings = &UstSelector;
         selector.fixedRows = {kFree, kFree, kFree};
@@ -39,29 +44,32 @@ std::vector<GameInfo> BuildTable()
     }
     {
         GameInfo tiles;
-        tiles.tab = 3;
-        tiles.caption = "Klocki";
+        tiles.tab = TfmTaiPei::kTab;
+        tiles.caption = TfmTaiPei::kCaption;
         tiles.settings = &UstTaipei;
         tiles.fixedRows = {kFree, kFree, kFree};
+        tiles.makeWindow = Make<TfmTaiPei>;
         table.push_back(tiles);
     }
     {
         GameInfo saucer;
-        saucer.tab = 4;
+        saucer.tab = TfmHitman::kTab;
         saucer.caption = "Latający Spodek";
         saucer.settings = &UstHitmen;
         saucer.wordsPerLevel = 4;
         saucer.fixedRows = {kFree, kFixed, kFixed};
         saucer.groupOfLRJ = glos::Saucer;
+        saucer.makeWindow = Make<TfmHitman>;
         table.push_back(saucer);
     }
     {
         GameInfo labyrinth;
-        labyrinth.tab = 5;
+        labyrinth.tab = TfmLabirynt::kTab;
         labyrinth.caption = "Labirynt";
         labyrinth.settings = &UstLabirynt;
         labyrinth.statisticsCode = CStatRec::kGameLabyrinth;
         labyrinth.fixedRows = {kFree, kFree, kFree};
+        labyrinth.makeWindow = Make<TfmLabirynt>;
         table.push_back(labyrinth);
     }
     return table;

@@ -51,11 +51,9 @@ void HitArea::mouseReleaseEvent(QMouseEvent* event)
 void HitArea::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
-    if (Intercept(HitEvent::DoubleClick, event))
-        return;
-    // A double-click is also a second press for the standard handling.
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
+    // The second press of a double-click does not click again: a user who double-clicks a
+    // settings button means it once, not on and straight back off.
+    Intercept(HitEvent::DoubleClick, event);
 }
 
 void HitArea::mouseMoveEvent(QMouseEvent* event)

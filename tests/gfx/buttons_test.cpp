@@ -6,6 +6,8 @@
 #include "platform/windowbase.h"
 #include "support/programfolder.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -128,6 +130,33 @@ TEST_F(Buttons, MissingPicturesMakeAnEmptyButtonNotAnError)
     EXPECT_NO_THROW(button = new CPrzyciskP(&window, "nieznany", &window.Canvas(), &background, 10, 10));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->size(), QSize(0, 0));
+}
+
+// Press, release, double-click, release: what the window system sends for one double-click.
+void RealDoubleClick(QWidget* button, QPoint at)
+{
+    QTest::mousePress(button, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(button, &second);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, at);
+}
+
+TEST_F(Buttons, ADoubleClickClicksEveryKindOfButtonOnce)
+{
+    QImage back = background;
+    int picture = 0, game = 0, check = 0;
+    auto* p = new CPrzyciskP(&window, "start", &window.Canvas(), &background, 10, 10, [&] { ++picture; });
+    auto* g = new CPrzyciskC(&window, "start", &back, &window.Canvas(), 100, 50, [&] { ++game; });
+    auto* c = new CCheckBut(&window, "S_CHBUT", &window.Canvas(), 200, 20, [&](CCheckBut*) { ++check; });
+    ShowWindow();
+    RealDoubleClick(p, QPoint(10, 10));
+    RealDoubleClick(g, QPoint(10, 10));
+    RealDoubleClick(c, QPoint(5, 5));
+    EXPECT_EQ(picture, 1);
+    EXPECT_EQ(game, 1);
+    EXPECT_EQ(check, 1);
 }
 
 TEST_F(Buttons, GameButtonReactsInItsFixedAreaAndIgnoresDoubleClicks)

@@ -3,7 +3,7 @@
 #include "settings/_custgry.h"
 #include "results/_cstatrec.h"
 #include "shell/_cblad.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/programfolder.h"
 
 #include <QDir>

@@ -73,8 +73,9 @@ TEST(Startup, ShowsTheSplashThenTheMainWindowAndEndsOnEsc)
     EXPECT_EQ(d.Mode, big ? 4 : 2);
     EXPECT_TRUE(Near(main->Canvas().pixel(d.OffsetX + 3, d.OffsetY + 3), menuColour));
     EXPECT_TRUE(Near(main->Canvas().pixel(d.OffsetX + d.DesignWidth - 1, d.OffsetY + d.DesignHeight - 1), menuColour));
-    if (d.OffsetX > 0)
+    if (d.OffsetX > 0) {
         EXPECT_EQ(main->Canvas().pixel(d.OffsetX - 1, d.OffsetY), qRgb(0, 0, 0));
+    }
 
     // The hand-over: 2 s after the first paint of the main window the splash is gone.
     QCoreApplication::processEvents();

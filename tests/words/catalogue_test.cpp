@@ -1,7 +1,7 @@
 // The word catalogue and the differential words: which words a game's settings select, and the
 // random draw of one game's words without repetition.
 #include "settings/_custgry.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/manifest.h"
 #include "words/_cslowa.h"
 #include "words/_cslowaroznicowe.h"

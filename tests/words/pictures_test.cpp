@@ -2,7 +2,7 @@
 // the generated pictures.
 #include "settings/_custgry.h"
 #include "platform/imagefiles.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/manifest.h"
 #include "support/programfolder.h"
 #include "words/_cslowa.h"

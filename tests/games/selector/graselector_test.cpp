@@ -7,7 +7,7 @@
 #include "platform/picturestore.h"
 #include "results/_cstatrec.h"
 #include "shell/Cdisplay.h"
-#include "support/fakes.h"
+#include "support/fakeservices.h"
 #include "support/programfolder.h"
 #include "words/_cslowa.h"
 

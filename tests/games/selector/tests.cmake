@@ -1,4 +1,4 @@
 # The picture-and-say game: its engine, its window with the tile dragging, and a whole game.
-brimbola_test(selector_engine_tests SOURCES ${folder}/graselector_test.cpp SIZES 800x600 1024x768)
+brimbola_engine_test(selector_engine_tests SOURCES ${folder}/graselector_test.cpp SIZES 800x600 1024x768)
 brimbola_test(selector_window_tests SOURCES ${folder}/selector_test.cpp SIZES 800x600 1024x768)
 brimbola_test(selector_game_tests SOURCES ${folder}/selector_game_test.cpp SIZES 800x600 1024x768)

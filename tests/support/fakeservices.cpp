@@ -1,5 +1,5 @@
-// Test doubles of time, sound and message boxes (see fakes.h).
-#include "fakes.h"
+// Test doubles of time and sound (see fakeservices.h).
+#include "fakeservices.h"
 
 #include <QCoreApplication>
 

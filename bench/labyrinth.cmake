@@ -1,0 +1,2 @@
+# The labyrinth: one 3-pixel frame of the figure's glide.
+brimbola_bench(bench_labyrinth ${CMAKE_CURRENT_SOURCE_DIR}/labyrinth_bench.cpp)

@@ -1,0 +1,2 @@
+# The sounds game's tick.
+brimbola_bench(bench_sounds ${CMAKE_CURRENT_SOURCE_DIR}/sounds_bench.cpp)

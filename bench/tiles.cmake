@@ -1,0 +1,2 @@
+# The tile-pairs game: the cost of its 10 ms tick.
+brimbola_bench(bench_tiles ${CMAKE_CURRENT_SOURCE_DIR}/tiles_bench.cpp)
