@@ -76,6 +76,9 @@ void Generator::WriteBmpGrey(const QString& relative, const QImage& grey)
     EnsureFolder(path);
     QImage indexed = grey.convertToFormat(QImage::Format_Grayscale8);
     QImage out(indexed.size(), QImage::Format_Indexed8);
+    // The BMP writer stores whole scan lines: their padding must not be left to chance, or two
+    // runs write different files from the same picture.
+    memset(out.bits(), 0, size_t(out.sizeInBytes()));
     QList<QRgb> palette;
     for (int i = 0; i < 256; ++i)
         palette.append(qRgb(i, i, i));

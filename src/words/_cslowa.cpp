@@ -2,6 +2,8 @@
 #include "words/_cslowa.h"
 
 #include "settings/_custgry.h"
+#include "words/shippedwordlist.h"
+#include "words/wordlist.h"
 #include "platform/imagefiles.h"
 #include "platform/services.h"
 #include "platform/timeservice.h"
@@ -134,22 +136,19 @@ bool CZestawSlow::LoadBigPictures()
     return LoadPictures(kBigPictureSuffix, &SPaczka::BigPicture);
 }
 
-CSlowa::CSlowa()
+std::vector<SPaczka> ShippedWords(WordKind kind)
 {
-    using namespace glos;
-    // The saucer group holds the words with L together with R or J.
-    catalogue_ = {
-        MakeWord(QStringLiteral("las"), QStringLiteral("_l,a,s,"), Naglos | L),
-        MakeWord(QStringLiteral("latarka"), QStringLiteral("_l,a,t,a,_r,k,a,"), Naglos | Saucer),
-        MakeWord(QStringLiteral("lejek"), QStringLiteral("_l,e,_j,e,k,"), Naglos | Saucer),
-        MakeWord(QStringLiteral("lezak"), QStringLiteral("_l,e,ż,a,k,"), Naglos | L),
-        MakeWord(QStringLiteral("lodowka"), QStringLiteral("_l,o,d,ó,w,k,a,"), Naglos | L),
-        MakeWord(QStringLiteral("lokomotywa"), QStringLiteral("_l,o,k,o,m,o,t,y,w,a,"), Naglos | L),
-        MakeWord(QStringLiteral("lornetka"), QStringLiteral("_l,o,_r,n,e,t,k,a,"), Naglos | Saucer),
-        MakeWord(QStringLiteral("luneta"), QStringLiteral("_l,u,n,e,t,a,"), Naglos | L),
-        MakeWord(QStringLiteral("plaster"), QStringLiteral("p,_l,a,s,t,e,_r,"), Naglos | Saucer),
-    };
+    // Read once: the list is built into the program and the word tests read it, so a mistake in
+    // it never reaches a child; should it still fail, start-up reports the error.
+    static const QList<wordlist::Entry> entries = wordlist::Parse(QString::fromUtf8(kShippedWordList));
+    std::vector<SPaczka> words;
+    for (const wordlist::Entry& entry : entries)
+        if (entry.contrast == (kind == WordKind::Differential))
+            words.push_back(MakeWord(entry.name, entry.split, entry.flags));
+    return words;
 }
+
+CSlowa::CSlowa() : catalogue_(ShippedWords(WordKind::Practice)) {}
 
 void CSlowa::SelectBySettings(const CUstGry& settings)
 {

@@ -27,6 +27,11 @@ struct SPaczka {
 // A word made from its name, split and flags, with its sound path and no pictures.
 SPaczka MakeWord(const QString& name, const QString& split, quint16 flags);
 
+// The words of the word list built into the program: the practice words (the catalogue) or the
+// differential words, in the list's order.
+enum class WordKind { Practice, Differential };
+std::vector<SPaczka> ShippedWords(WordKind kind);
+
 // Candidates and the words drawn from them for one game. Shared by the word catalogue and the
 // differential words so that both draw in the same way.
 class CZestawSlow {

@@ -10,11 +10,12 @@ QStringList CheckBackground(const Layout& l, const QImage& background)
     if (background.size() != QSize(l.width, l.height))
         return {"background: wrong size"};
     QStringList problems;
+    const QRect picture = l.PictureRect();
     int white = 0;
-    for (int y = l.picture.top(); y <= l.picture.bottom(); ++y)
-        for (int x = l.picture.left(); x <= l.picture.right(); ++x)
+    for (int y = picture.top(); y <= picture.bottom(); ++y)
+        for (int x = picture.left(); x <= picture.right(); ++x)
             white += qGray(background.pixel(x, y)) >= 250;
-    if (white < l.picture.width() * l.picture.height() * 99 / 100)
+    if (white < picture.width() * picture.height() * 99 / 100)
         problems << "background: the word picture's place is not a white sheet";
     // The pile's tiles are light: the tray around them must hold them apart from the lawn.
     const QRect pile(l.pile, QSize(l.cell, l.cell));
@@ -39,12 +40,13 @@ QStringList CheckStripSlots(const Layout& l, const QImage& background, const kit
     QStringList problems = kit::CheckStrip(StripLookOf(l), pieces);
     if (!problems.isEmpty())
         return problems;
-    // Words have 1 to 14 letters. The slot frames are 4 one-pixel outlines around each cell; all
-    // of them must fall on the light channel, or the red and yellow marks get lost on the band.
+    // Words have 1 to 14 letters. The slot frames are one-pixel outlines around each cell; all of
+    // them must fall on the light channel, or the red and yellow marks get lost on the band.
+    constexpr int r = kSelectorFrameRings;
     for (int n = 1; n <= 14; ++n) {
-        const QImage strip = kit::ComposeStrip(background, pieces, false, n, l.width / 2, l.stripY);
+        const QImage strip = kit::ComposeStrip(background, pieces, false, n, l.width / 2, l.stripLineY);
         for (int i = 0; i < n; ++i) {
-            const QRect frame(SlotX(l, n, i) - 4, l.stripY - l.cell / 2 - 4, l.cell + 8, l.cell + 8);
+            const QRect frame(SelectorSlotX(l, n, i) - r, l.stripLineY - l.cell / 2 - r, l.cell + 2 * r, l.cell + 2 * r);
             if (!strip.rect().contains(frame)) {
                 problems << QString("%1 letters: slot %2 leaves the window").arg(n).arg(i);
                 continue;

@@ -35,17 +35,12 @@ void Leg(QPainter& p, QPointF top, QPointF bottom, qreal width, int outline)
 
 Layout SmallLayout()
 {
-    return Layout{true, 800, 600, QRect(215, 82, 320, 270), 420, 44, 28, QPoint(380, 490), 3, "_s"};
+    return Layout{kSelectorSmall, true, 3, "_s"};
 }
 
 Layout BigLayout()
 {
-    return Layout{false, 1024, 768, QRect(275, 103, 410, 340), 530, 55, 34, QPoint(495, 630), 4, "_b"};
-}
-
-int SlotX(const Layout& l, int n, int i)
-{
-    return l.width / 2 - l.slotStart * n + 8 + i * (l.cell + 12);
+    return Layout{kSelectorBig, false, 4, "_b"};
 }
 
 kit::StripLook StripLookOf(const Layout& l)
@@ -53,7 +48,7 @@ kit::StripLook StripLookOf(const Layout& l)
     kit::StripLook look;
     look.vertical = false;
     look.thickness = l.small ? 68 : 84;
-    look.pitch = l.cell + 12;
+    look.pitch = l.cell + kSelectorSlotGap;
     look.capLength = l.small ? 26 : 32;
     look.channelInset = l.small ? 6 : 9;
     look.outline = l.outline;
@@ -71,10 +66,10 @@ QImage Background(const Layout& l, const QByteArray& landscape)
     p.setRenderHint(QPainter::Antialiasing);
 
     // The easel: legs first, the board with its white sheet over them.
-    const QRectF sheet(l.picture);
+    const QRectF sheet(l.PictureRect());
     const qreal rim = 14 * s;
     const QRectF board = sheet.adjusted(-rim, -rim, rim, rim);
-    const qreal ground = l.stripY + 110 * s;
+    const qreal ground = l.stripLineY + 110 * s;
     Leg(p, QPointF(sheet.center().x(), board.top() + rim), QPointF(sheet.center().x(), ground - 20 * s), 12 * s, l.outline);
     Leg(p, QPointF(board.left() + 40 * s, board.bottom() - rim), QPointF(board.left() - 10 * s, ground), 14 * s, l.outline);
     Leg(p, QPointF(board.right() - 40 * s, board.bottom() - rim), QPointF(board.right() + 10 * s, ground), 14 * s, l.outline);

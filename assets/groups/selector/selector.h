@@ -7,29 +7,25 @@
 #include <QStringList>
 
 #include "assetkit.h"
+#include "games/selector/selectorlayout.h"
 #include "labyrinth_strip.h"
 
 namespace sel {
 
-struct Layout {
+// The game's layout with what only its pictures need.
+struct Layout : SelectorLayout {
     bool small;
-    int width, height;
-    QRect picture;     // where the word picture is drawn through its mask
-    int stripY;        // centre line of the slot row and the strip
-    int cell;          // slot size
-    int slotStart;     // per-slot start offset of the slot row
-    QPoint pile;       // top-left of the letter pile
     int outline;
     QString suffix;
+
+    // Where the word picture is drawn through its mask.
+    QRect PictureRect() const { return QRect(picture, pictureSize); }
 };
 Layout SmallLayout();
 Layout BigLayout();
 
 QImage Background(const Layout& layout, const QByteArray& landscape);
 kit::StripLook StripLookOf(const Layout& layout);
-
-// Left edge of slot i of a row of n slots, as the game lays them out.
-int SlotX(const Layout& layout, int n, int i);
 
 // Problems that would show in the game (empty when none).
 QStringList CheckBackground(const Layout& layout, const QImage& background);

@@ -57,6 +57,13 @@ jobs_of() {
     grep -v -e '^#' -e '^[[:space:]]*$' "$SRC/$2" | sed "s/^/$1|/"
 }
 
+# The spoken words of the one word list (groups/words/words.txt: NAME SPLIT FLAGS SPOKEN, the
+# spoken form being the rest of the line) as word jobs.
+word_jobs() {
+    sed -n -E 's/^[[:space:]]*([a-z]+)[[:space:]]+[^[:space:]]+[[:space:]]+[^[:space:]]+[[:space:]]+(.*[^[:space:]])[[:space:]]*$/word|\1|\2/p' \
+        "$SRC/../words/words.txt"
+}
+
 if [[ ${1:-} == --one ]]; then
     one "$2"
     exit
@@ -67,7 +74,7 @@ APP=$(mkdir -p "$2" && cd "$2" && pwd)
 export SRC APP VOICE WORD_SPEED PRAISE_SPEED PRAISE_PITCH TRYAGAIN_SPEED PEAK_DB MAX_RMS_DB
 
 {
-    jobs_of word words.txt
+    word_jobs
     jobs_of praise praise.txt
     jobs_of tryagain tryagain.txt
     for code in ps tbk bln swn wzn tkr krk glb smd; do

@@ -2,6 +2,7 @@
 #include "wordart.h"
 
 #include "assetkit.h"
+#include "words/wordlist.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -39,29 +40,8 @@ QString SizeSuffixedPath(const QString& folder, const QString& name, const QStri
 QList<Word> ParseWordList(const QString& text)
 {
     QList<Word> words;
-    QSet<QString> seen;
-    const QStringList lines = text.split('\n');
-    static const QRegularExpression nameRule(QStringLiteral("^[a-z]+$"));
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        const QStringList fields = line.split(QRegularExpression(QStringLiteral("\\s+")));
-        const QString where = QStringLiteral("word list line %1").arg(i + 1);
-        if (fields.size() != 2)
-            Fail(where + ": expected a name and a split");
-        Word word{fields[0], fields[1]};
-        if (!nameRule.match(word.name).hasMatch())
-            Fail(where + ": a file name must be plain lower-case ASCII letters");
-        if (seen.contains(word.name))
-            Fail(where + ": the word " + word.name + " is listed twice");
-        if (SplitPieces(word.split).isEmpty())
-            Fail(where + ": the split has no letters");
-        seen.insert(word.name);
-        words.append(word);
-    }
-    if (words.isEmpty())
-        Fail(QStringLiteral("the word list is empty"));
+    for (const wordlist::Entry& entry : wordlist::Parse(text))
+        words.append(Word{entry.name, entry.split});
     return words;
 }
 

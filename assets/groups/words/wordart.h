@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "games/selector/selectorlayout.h"
+
 namespace words {
 
 // One practice word: its ASCII file name ("lodowka") and its letter split ("_l,o,d,ó,w,k,a,").
@@ -40,8 +42,8 @@ struct Output {
     QString checks;  // empty, "mask" or "white-outside=PATH"
 };
 
-// Word list: one word a line, "NAME SPLIT"; blank lines and "#" comments skipped. Throws
-// std::runtime_error naming the line when a line is malformed or a name repeats.
+// The names and splits of the word list (read by wordlist::Parse, which throws std::runtime_error
+// naming the line when a line is malformed or a name repeats).
 QList<Word> ParseWordList(const QString& text);
 
 // The pieces of a split in order; empty pieces are skipped and a last piece without its comma
@@ -56,8 +58,8 @@ QString FileNameForm(const QString& letter);
 QList<Tile> TilesFor(const QList<Word>& words);
 
 // Sizes shared with the games' layout.
-inline constexpr QSize kBigSmall{320, 270};   // Data/Bion/NAME_shs.xji
-inline constexpr QSize kBigLarge{410, 340};   // Data/Bion/NAME_shb.xji
+inline constexpr QSize kBigSmall = kSelectorSmall.pictureSize;  // Data/Bion/NAME_shs.xji
+inline constexpr QSize kBigLarge = kSelectorBig.pictureSize;    // Data/Bion/NAME_shb.xji
 inline constexpr int kThumbSides[3] = {58, 76, 98};  // Data/Klc NAME_ss, NAME_s, NAME_b
 inline constexpr int kTileSmall = 44;
 inline constexpr int kTileLarge = 55;

@@ -84,30 +84,35 @@ void CPusGloska::SetOccupant(CPrzGloska* tile)
     letter = tile ? tile->Letter() : QString();
 }
 
+const SelectorLayout& GraSelector::Layout()
+{
+    return Screen().IsSmall() ? kSelectorSmall : kSelectorBig;
+}
+
 int GraSelector::CellSize()
 {
     // Fixed by the layout, whether or not the picture mask could be read.
-    return Screen().IsSmall() ? 44 : 55;
+    return Layout().cell;
 }
 
 int GraSelector::StripLineY()
 {
-    return Screen().IsSmall() ? 420 : 530;
+    return Layout().stripLineY;
 }
 
 int GraSelector::SlotStartOffset()
 {
-    return Screen().IsSmall() ? 28 : 34;
+    return Layout().slotStartOffset;
 }
 
 QPoint GraSelector::PilePosition()
 {
-    return Screen().IsSmall() ? QPoint(380, 490) : QPoint(495, 630);
+    return Layout().pile;
 }
 
 QPoint GraSelector::PicturePosition()
 {
-    return Screen().IsSmall() ? QPoint(215, 82) : QPoint(275, 103);
+    return Layout().picture;
 }
 
 GraSelector::GraSelector(CSelectorHost& host, CZestawSlow& words, CStatRec& stats)
@@ -219,10 +224,9 @@ void GraSelector::DrawPicture()
 
 void GraSelector::LayoutSlot(int i)
 {
-    const int n = int(slots_.size()), c = CellSize();
     CPusGloska& slot = slots_[size_t(i)];
-    slot.x = qint16(Screen().DesignWidth / 2 - SlotStartOffset() * n + kSlotFirstX + i * (c + kSlotGap));
-    slot.y = qint16(StripLineY() - c / 2);
+    slot.x = qint16(SelectorSlotX(Layout(), int(slots_.size()), i));
+    slot.y = qint16(StripLineY() - CellSize() / 2);
 }
 
 void GraSelector::DrawSlotFrame(QImage& canvas, int i)
@@ -232,7 +236,7 @@ void GraSelector::DrawSlotFrame(QImage& canvas, int i)
     QPainter painter(&canvas);
     painter.setPen(QColor::fromRgb(slot.Occupant() ? kTakenSlot : kEmptySlot));
     painter.setBrush(Qt::NoBrush);
-    for (int k = 1; k <= kFrameRings; ++k)
+    for (int k = 1; k <= kSelectorFrameRings; ++k)
         painter.drawRect(slot.x - k, slot.y - k, c + 2 * k - 1, c + 2 * k - 1);
 }
 
@@ -255,7 +259,7 @@ void GraSelector::DrawTiles()
 
 void GraSelector::DrawFrameStrip(QImage& canvas)
 {
-    frame_.SetCentre(Screen().DesignWidth / 2, StripLineY());
+    frame_.SetCentre(Layout().width / 2, StripLineY());
     frame_.LayoutHorizontal(int(slots_.size()));
     frame_.Draw(canvas);
 }

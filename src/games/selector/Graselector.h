@@ -3,6 +3,7 @@
 // It knows the window only through CSelectorHost, so it needs no widgets.
 #pragma once
 
+#include "games/selector/selectorlayout.h"
 #include "gfx/Cramka.h"
 
 #include <QImage>
@@ -100,13 +101,11 @@ public:
 
     static constexpr int kNearSlot = 25;            // a tile this close to a slot drops into it
     static constexpr int kRestAbove = 60;           // a tile dropped on a taken slot rests this far above it
-    static constexpr int kSlotGap = 12;             // between neighbouring slots
-    static constexpr int kSlotFirstX = 8;
-    static constexpr int kFrameRings = 4;           // rectangles around a slot
     static constexpr QRgb kEmptySlot = 0xFFFF0000;  // red: still to fill
     static constexpr QRgb kTakenSlot = 0xFFFFFF00;  // yellow: holds a tile
 
     // Mode-dependent places and sizes (the small layout, any other).
+    static const SelectorLayout& Layout();
     static int CellSize();
     static int StripLineY();
     static int SlotStartOffset();

@@ -116,27 +116,6 @@ TEST(FileNameForm, FollowsTheProgramsTable)
     EXPECT_EQ(words::FileNameForm(QStringLiteral("l")), QStringLiteral("l"));
 }
 
-TEST(ParseWordList, SkipsCommentsAndBlankLines)
-{
-    const auto list = words::ParseWordList(
-        QStringLiteral("# a comment\n\nlas   _l,a,s,\n  basen b,a,_s,e,n,  \n"));
-    ASSERT_EQ(list.size(), 2);
-    EXPECT_EQ(list[0].name, QStringLiteral("las"));
-    EXPECT_EQ(list[1].split, QStringLiteral("b,a,_s,e,n,"));
-}
-
-TEST(ParseWordList, RejectsBadLines)
-{
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("las\n")), std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("las _l,a,s, extra\n")), std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("Las _l,a,s,\n")), std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("leżak _l,e,ż,a,k,\n")), std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("las _l,a,s,\nlas _l,a,s,\n")),
-                 std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("las ,,,\n")), std::runtime_error);
-    EXPECT_THROW(words::ParseWordList(QStringLiteral("# nothing\n")), std::runtime_error);
-}
-
 TEST(ShippedWords, AreTheGamesWordsWithTheirSplits)
 {
     const QList<QPair<QString, QString>> expected = {
