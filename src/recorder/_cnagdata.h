@@ -37,8 +37,9 @@ public:
     static QString SlotName(int slot);
 
     // Loads the catalogue of the recordings folder `folder`, first creating the folder and a
-    // catalogue of 30 empty slots when there is none. A catalogue that cannot be read or written
-    // leaves the slots empty; it is never overwritten.
+    // catalogue of 30 empty slots when there is none, and adding the empty sections a damaged one
+    // lacks (keeping all it holds). A catalogue that cannot be read or written leaves the slots
+    // empty; it is never overwritten.
     explicit CNagData(QString folder = QStringLiteral("Nagrane"));
     ~CNagData();
     CNagData(const CNagData&) = delete;
@@ -89,7 +90,9 @@ public:
 private:
     class RowClickFilter;
 
+    static QString EmptySlotText(int slot);
     void CreateCatalogue() const;
+    void HealCatalogue() const;
     void Load();
     void Fill(int row);
     void Refill();
