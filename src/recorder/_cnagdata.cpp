@@ -323,6 +323,11 @@ QString CNagData::RowSoundPath(int row) const
     return QDir(folder_).filePath(slot.Plik + QString::fromLatin1(kSoundExtension));
 }
 
+QString CNagData::RowRecordingPath(int row) const
+{
+    return QDir(folder_).filePath(SlotName(slots_[size_t(top_ + row)].Index) + QString::fromLatin1(kSoundExtension));
+}
+
 bool CNagData::MarkRecorded(int row)
 {
     NagRec& slot = slots_[size_t(top_ + row)];

@@ -65,6 +65,8 @@ public:
     QString RowName(int row);
     // The row's sound file, or "" when the slot was never recorded.
     QString RowSoundPath(int row) const;
+    // The file a new recording of the row goes to, recorded before or not.
+    QString RowRecordingPath(int row) const;
     // Notes a new recording of the row's slot (name, file, today) in the catalogue, key by key.
     // False when the catalogue has no section for the slot or could not be written.
     bool MarkRecorded(int row);
