@@ -143,6 +143,8 @@ void RecordingsTab::EnterBusy()
     main_.SetBusy(true);
 }
 
+// The chosen row stays chosen after the message: the adult can type the missing name into it and
+// press record again. (The older program lost the choice only as a side effect of repainting.)
 void RecordingsTab::Refuse(qint16 message)
 {
     ShowMessageWindow(message);
