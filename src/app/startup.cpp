@@ -103,6 +103,8 @@ bool Startup::Begin()
     // Second phase: the shared objects and every window.
     try {
         ResetSharedPictureStore(programFolder_ + "/Data/Res");
+        if (!SharedPictureStore().MissingNames().isEmpty())
+            throw CBlad(1);
         Slowa = std::make_unique<CSlowa>();
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
         StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, programFolder_);

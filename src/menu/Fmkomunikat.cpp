@@ -38,10 +38,14 @@ QString TFormKomunikat::TextOf(qint16 code)
         return QStringLiteral("Proszę wybrać pozycję i wprowadzić nazwę nagrania.");
     case 11:
         return QStringLiteral("Proszę wprowadzić nazwę dla nagrania.");
+    case 12:
+        return QStringLiteral("Nie można nagrywać: brak mikrofonu.");
     case 20:
         return QStringLiteral("Proszę wybrać pozycję do odtworzenia.");
     case 21:
         return QStringLiteral("Brak nagrania dla wybranej pozycji.");
+    case 22:
+        return QStringLiteral("Nie można odtworzyć: brak głośników.");
     case 52:
         return QStringLiteral("Tej pozycji nie można zmieniać.");
     default:

@@ -10,6 +10,7 @@
 #include "shell/settingsfile.h"
 #include "menu/menuwindows.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 
@@ -142,6 +143,8 @@ void RecordingsTab::EnterBusy()
     main_.SetBusy(true);
 }
 
+// The chosen row stays chosen after the message: the adult can type the missing name into it and
+// press record again. (The older program lost the choice only as a side effect of repainting.)
 void RecordingsTab::Refuse(qint16 message)
 {
     ShowMessageWindow(message);
@@ -156,10 +159,20 @@ void RecordingsTab::A_Rec_Rec()
     // A name of blanks alone would come back from the catalogue empty.
     if (list_->RowName(row).trimmed().isEmpty())
         return Refuse(kMessageNoName);
+    // The row is noted as recorded only once sound is being captured: with no microphone it keeps
+    // its old entry and recording, and a file made just for this try goes again.
+    const QString path = list_->RowRecordingPath(row);
+    const bool existed = QFileInfo::exists(path);
     EnterBusy();
+    if (!recorder_->OpenFile(path))
+        return;  // stays busy until stop, nothing recorded
+    if (!recorder_->Record(kRecordLimitMs)) {
+        MPStop();
+        if (!existed)
+            QFile::remove(path);
+        return Refuse(kMessageNoMicrophone);
+    }
     list_->MarkRecorded(row);
-    if (recorder_->OpenFile(list_->RowSoundPath(row)))
-        recorder_->Record(kRecordLimitMs);
 }
 
 void RecordingsTab::A_Rec_Play()
@@ -173,8 +186,10 @@ void RecordingsTab::A_Rec_Play()
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return Refuse(kMessageNothingToPlay);
     EnterBusy();
-    if (recorder_->OpenFile(path))
-        recorder_->Play();
+    if (recorder_->OpenFile(path) && !recorder_->Play()) {
+        MPStop();
+        Refuse(kMessageNoSpeakers);
+    }
 }
 
 void RecordingsTab::MPStop()

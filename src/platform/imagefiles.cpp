@@ -8,6 +8,13 @@
 
 namespace {
 
+// No picture of the program comes near this on either side; a header claiming more is a damaged or
+// hostile file, refused before anything is allocated for it.
+constexpr JDIMENSION kMaxPictureSide = 4096;
+// libjpeg's own working memory (a progressive file keeps all its coefficients); far above what the
+// program's pictures need, far below what a lying header could ask for.
+constexpr long kMaxDecoderMemory = 64L * 1024 * 1024;
+
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -23,12 +30,15 @@ void OnFatal(j_common_ptr info)
 }
 
 // libjpeg only warns about a file cut short or with damaged scan data and fills the rest with
-// grey; a picture like that must not reach the child's screen, so warnings count as failure.
+// grey; a picture like that must not reach the child's screen, so the first warning is a failure
+// and decoding stops there rather than working through the rest of a broken file.
 void OnMessage(j_common_ptr info, int level)
 {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    if (level < 0 && manager->warnings++ == 0)
-        (*info->err->format_message)(info, manager->message);
+    if (level < 0) {
+        auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+        ++manager->warnings;
+        OnFatal(info);
+    }
 }
 
 void CmykRowToRgb32(const uchar* cmyk, QRgb* out, int width, bool inverted)
@@ -62,8 +72,15 @@ bool Decode(const uchar* data, unsigned long size, QImage* out, ErrorManager* er
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > kMaxPictureSide || info.image_height > kMaxPictureSide) {
+        std::snprintf(errors->message, sizeof errors->message, "picture too large (%ux%u)",
+                      unsigned(info.image_width), unsigned(info.image_height));
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&info);

@@ -83,16 +83,25 @@ IniFile::IniFile(QString path, Encoding encoding) : path_(std::move(path)), enco
     if (!file.open(QIODevice::ReadOnly))
         return;
     exists_ = true;
-    const QByteArray bytes = file.readAll();
-    QString text = encoding_ == Encoding::Windows1250 ? DecodeWindows1250(bytes) : QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    if (!text.contains(QLatin1String("\r\n")) && text.contains('\n'))
+    QByteArray bytes = file.readAll();
+    static const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+    if (encoding_ == Encoding::Utf8 && bytes.startsWith(kUtf8Mark)) {
+        byteOrderMark_ = kUtf8Mark;
+        bytes.remove(0, kUtf8Mark.size());
+    }
+    if (!bytes.contains("\r\n") && bytes.contains('\n'))
         lineEnd_ = QStringLiteral("\n");
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines_ = text.split('\n');
-    if (!lines_.isEmpty() && lines_.back().isEmpty())
-        lines_.removeLast();  // the final line end
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
+        const QByteArray raw = bytes.mid(start, next - start);
+        QByteArray content = newline < 0 ? raw : raw.chopped(1);
+        if (content.endsWith('\r'))
+            content.chop(1);
+        lines_.append(encoding_ == Encoding::Windows1250 ? DecodeWindows1250(content) : QString::fromUtf8(content));
+        raw_.append(raw);
+        start = next;
+    }
 }
 
 int IniFile::FindSection(const QString& section) const
@@ -155,6 +164,7 @@ int IniFile::ReadInteger(const QString& section, const QString& key, int fallbac
 bool IniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
     const QStringList before = lines_;
+    const QList<QByteArray> rawBefore = raw_;
     const QString entry = key + "=" + value;
     int s = FindSection(section);
     if (s < 0) {
@@ -164,11 +174,17 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
         lines_.append(entry);
     } else if (const int k = FindKey(s, key); k >= 0) {
         lines_[k] = entry;
+        raw_[k] = QByteArray();
     } else {
-        lines_.insert(SectionEnd(s), entry);
+        const int end = SectionEnd(s);
+        lines_.insert(end, entry);
+        raw_.insert(end, QByteArray());
     }
+    while (raw_.size() < lines_.size())
+        raw_.append(QByteArray());
     if (!Save()) {
         lines_ = before;
+        raw_ = rawBefore;
         return false;
     }
     exists_ = true;
@@ -182,9 +198,18 @@ bool IniFile::WriteInteger(const QString& section, const QString& key, int value
 
 bool IniFile::Save() const
 {
-    QString text;
-    for (const QString& line : lines_)
-        text += line + lineEnd_;
-    const QByteArray bytes = encoding_ == Encoding::Windows1250 ? EncodeWindows1250(text) : text.toUtf8();
+    const auto encode = [this](const QString& text) {
+        return encoding_ == Encoding::Windows1250 ? EncodeWindows1250(text) : text.toUtf8();
+    };
+    QByteArray bytes = byteOrderMark_;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (raw_[i].isNull()) {
+            bytes += encode(lines_[i] + lineEnd_);
+        } else {
+            bytes += raw_[i];
+            if (!raw_[i].endsWith('\n') && i + 1 < lines_.size())
+                bytes += encode(lineEnd_);  // the old last line, no longer last
+        }
+    }
     return ReplaceFileContent(path_, bytes);
 }

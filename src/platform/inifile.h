@@ -1,5 +1,5 @@
 // Settings files in the Windows INI form: sections and keys found case-insensitively, defaults for
-// what is missing, and writing one key rewrites the file keeping every other line as it was.
+// what is missing, and writing one key rewrites the file keeping every other line byte for byte.
 #pragma once
 
 #include <QString>
@@ -36,6 +36,11 @@ private:
     QString path_;
     Encoding encoding_;
     QStringList lines_;
+    // The bytes each line was read from, with its line end; null for a line the program changed or
+    // added. Unchanged lines are written back from these, so bytes the code page cannot turn into a
+    // character survive a rewrite.
+    QList<QByteArray> raw_;
+    QByteArray byteOrderMark_;
     QString lineEnd_ = QStringLiteral("\r\n");
     bool exists_ = false;
 };

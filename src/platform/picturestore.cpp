@@ -24,6 +24,18 @@ QImage PictureStore::Find(const QString& name)
     return picture;
 }
 
+QStringList PictureStore::MissingNames() const
+{
+    static const char* const kStoreNames[] = {
+#include "storepictures.inc"
+    };
+    QStringList missing;
+    for (const char* name : kStoreNames)
+        if (!QFile::exists(folder_ + "/" + QLatin1String(name) + ".png"))
+            missing.append(QLatin1String(name));
+    return missing;
+}
+
 namespace {
 std::unique_ptr<PictureStore>& SharedSlot()
 {

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class PictureStore {
 public:
@@ -15,6 +16,9 @@ public:
     QImage Find(const QString& name);
 
     const QString& Folder() const { return folder_; }
+
+    // The names the program draws with that the store's folder lacks (none for a whole install).
+    QStringList MissingNames() const;
 
 private:
     QString folder_;

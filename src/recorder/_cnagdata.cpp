@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,13 @@ QString CNagData::CataloguePath() const
     return QDir(folder_).filePath(QString::fromLatin1(kCatalogueFile));
 }
 
+QString CNagData::EmptySlotText(int slot)
+{
+    return "[" + SlotName(slot) + "]\r\n" + QString::fromLatin1(kKeyFile) + "=\r\n" + QString::fromLatin1(kKeyName) +
+           "=\r\n" + QString::fromLatin1(kKeyDate) + "=" + NoDate().toString(QString::fromLatin1(kDateFormat)) +
+           "\r\n";
+}
+
 void CNagData::CreateCatalogue() const
 {
     // A folder that cannot be made leaves the catalogue missing: the slots stay empty and nothing
@@ -116,23 +124,43 @@ void CNagData::CreateCatalogue() const
     if (!QDir().mkpath(folder_))
         return;
     QString text;
-    const QString noDate = NoDate().toString(QString::fromLatin1(kDateFormat));
-    for (int s = 0; s < kSlots; ++s) {
-        text += "[" + SlotName(s) + "]\r\n";
-        text += QString::fromLatin1(kKeyFile) + "=\r\n";
-        text += QString::fromLatin1(kKeyName) + "=\r\n";
-        text += QString::fromLatin1(kKeyDate) + "=" + noDate + "\r\n";
-    }
+    for (int s = 0; s < kSlots; ++s)
+        text += EmptySlotText(s);
     ReplaceFileContent(CataloguePath(), EncodeWindows1250(text));
+}
+
+// A damaged catalogue (cut short, or overwritten with other bytes) would leave the slots it lacks
+// unrecordable for good; their empty sections are added after everything the file holds, in one
+// replacement of the whole file.
+void CNagData::HealCatalogue() const
+{
+    const IniFile ini(CataloguePath(), IniFile::Encoding::Windows1250);
+    if (!ini.Exists())
+        return;
+    QString missing;
+    for (int s = 0; s < kSlots; ++s)
+        if (!ini.SectionExists(SlotName(s)))
+            missing += EmptySlotText(s);
+    if (missing.isEmpty())
+        return;
+    QFile file(CataloguePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = file.readAll();
+    file.close();
+    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += "\r\n";
+    ReplaceFileContent(CataloguePath(), bytes + EncodeWindows1250(missing));
 }
 
 void CNagData::Load()
 {
+    HealCatalogue();
     const IniFile ini(CataloguePath(), IniFile::Encoding::Windows1250);
     for (NagRec& slot : slots_) {
         const QString section = SlotName(slot.Index);
         if (!ini.SectionExists(section))
-            break;
+            continue;  // the catalogue could not be mended: this slot stays empty
         // Only a slot's own file may be named, so a damaged or crafted catalogue cannot send
         // playback or a new recording to any other file.
         const QString file = ini.ReadString(section, QString::fromLatin1(kKeyFile), QString());
@@ -293,6 +321,11 @@ QString CNagData::RowSoundPath(int row) const
     if (slot.Plik.isEmpty())
         return QString();
     return QDir(folder_).filePath(slot.Plik + QString::fromLatin1(kSoundExtension));
+}
+
+QString CNagData::RowRecordingPath(int row) const
+{
+    return QDir(folder_).filePath(SlotName(slots_[size_t(top_ + row)].Index) + QString::fromLatin1(kSoundExtension));
 }
 
 bool CNagData::MarkRecorded(int row)

@@ -37,8 +37,9 @@ public:
     static QString SlotName(int slot);
 
     // Loads the catalogue of the recordings folder `folder`, first creating the folder and a
-    // catalogue of 30 empty slots when there is none. A catalogue that cannot be read or written
-    // leaves the slots empty; it is never overwritten.
+    // catalogue of 30 empty slots when there is none, and adding the empty sections a damaged one
+    // lacks (keeping all it holds). A catalogue that cannot be read or written leaves the slots
+    // empty; it is never overwritten.
     explicit CNagData(QString folder = QStringLiteral("Nagrane"));
     ~CNagData();
     CNagData(const CNagData&) = delete;
@@ -64,6 +65,8 @@ public:
     QString RowName(int row);
     // The row's sound file, or "" when the slot was never recorded.
     QString RowSoundPath(int row) const;
+    // The file a new recording of the row goes to, recorded before or not.
+    QString RowRecordingPath(int row) const;
     // Notes a new recording of the row's slot (name, file, today) in the catalogue, key by key.
     // False when the catalogue has no section for the slot or could not be written.
     bool MarkRecorded(int row);
@@ -89,7 +92,9 @@ public:
 private:
     class RowClickFilter;
 
+    static QString EmptySlotText(int slot);
     void CreateCatalogue() const;
+    void HealCatalogue() const;
     void Load();
     void Fill(int row);
     void Refill();

@@ -377,6 +377,41 @@ TEST_F(Recordings, ARecorderThatCannotOpenLeavesTheMenuLockedUntilStop)
     EXPECT_TRUE(Idle());
 }
 
+// No microphone: the row and its old recording stay as they were, and the message says why. No
+// speakers: the play says so too, and the menu is free again.
+TEST_F(Recordings, WithoutAMicrophoneNothingIsNotedAsRecorded)
+{
+    OpenTab();
+    TypeName(4, "Ola");
+    Click("rrec");
+    port->Feed(Samples(400));
+    Click("rstop");
+    const QByteArray oldSound = Bytes(Sound(4));
+    ASSERT_GT(oldSound.size(), 400);
+    const QByteArray catalogue = CatalogueBytes();
+
+    port->hasInput = false;
+    TypeName(3, "Ala");
+    Click("rrec");  // never recorded
+    ClickCheck(4);
+    Click("rrec");  // recorded before
+    EXPECT_EQ(messages, (std::vector<int>{12, 12}));
+    EXPECT_TRUE(Idle());
+    EXPECT_FALSE(QFile::exists(Sound(3)));
+    EXPECT_EQ(Bytes(Sound(4)), oldSound);
+    EXPECT_EQ(CatalogueBytes(), catalogue);
+    EXPECT_TRUE(List().RowSoundPath(3).isEmpty());
+    EXPECT_TRUE(List().RowWidgets(3).date->text().isEmpty());
+
+    port->hasOutput = false;
+    ASSERT_EQ(List().SelectedRow(), 4);
+    Click("rodtworz");
+    EXPECT_EQ(messages.back(), 22);
+    EXPECT_TRUE(Idle());
+    EXPECT_NE(TFormKomunikat::TextOf(12), TFormKomunikat::TextOf(999));
+    EXPECT_NE(TFormKomunikat::TextOf(22), TFormKomunikat::TextOf(999));
+}
+
 TEST_F(Recordings, TwentyTwoStepsDownShowTheLastSlotsAndTheTwentyThirdIsRefused)
 {
     OpenTab();

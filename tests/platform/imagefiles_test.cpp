@@ -4,7 +4,9 @@
 #include "support/programfolder.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImageWriter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +27,34 @@ QByteArray Encode(const QImage& image, const char* format, int quality = 95)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+QByteArray EncodeProgressive(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// The frame header (baseline or progressive) made to claim another size, as a fuzzer would.
+QByteArray ClaimSize(QByteArray jpeg, int width, int height)
+{
+    for (qsizetype i = 2; i + 9 < jpeg.size(); ++i) {
+        const uchar marker = uchar(jpeg[i + 1]);
+        if (uchar(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            jpeg[i + 5] = char(height >> 8);
+            jpeg[i + 6] = char(height & 0xFF);
+            jpeg[i + 7] = char(width >> 8);
+            jpeg[i + 8] = char(width & 0xFF);
+            return jpeg;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
 }
 
 int MaxChannelDifference(const QImage& a, const QImage& b)
@@ -69,6 +99,36 @@ TEST(Jpeg, BrokenTruncatedOrMissingFilesAreErrors)
         damaged[i] = char(0xFF);  // markers where scan data belongs
     EXPECT_THROW(DecodeJpeg(damaged), ImageError);
     EXPECT_THROW(DecodeJpegFile("/nonexistent/picture.xji"), ImageError);
+}
+
+// Small files whose headers lie used to take tens of seconds and gigabytes before their error.
+TEST(Jpeg, LyingOrDamagedFilesFailFastWithoutHugeAllocations)
+{
+    const QImage small = Gradient(64, 48);
+    QByteArray flipped = Encode(Gradient(2000, 2000), "JPG", 90);
+    for (qsizetype i = 700; i < 760; i += 3)
+        flipped[i] = char(uchar(flipped[i]) ^ 0x5A);
+    const struct {
+        const char* name;
+        QByteArray data;
+    } cases[] = {
+        {"baseline claiming 60000x60000", ClaimSize(Encode(small, "JPG"), 60000, 60000)},
+        {"progressive claiming 60000x60000", ClaimSize(EncodeProgressive(small), 60000, 60000)},
+        {"baseline claiming 5000x10", ClaimSize(Encode(small, "JPG"), 5000, 10)},
+        {"progressive claiming 4096x4096", ClaimSize(EncodeProgressive(small), 4096, 4096)},
+        {"flipped bits early in a large picture", flipped},
+    };
+    for (const auto& c : cases) {
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_THROW(DecodeJpeg(c.data), ImageError) << c.name;
+        EXPECT_LT(clock.elapsed(), 2000) << c.name;
+    }
+    try {
+        DecodeJpeg(cases[0].data);
+    } catch (const ImageError& e) {
+        EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+    }
 }
 
 TEST(Bmp, ReadsTwentyFourBitAndGreyFilesWhateverTheExtension)

@@ -110,6 +110,30 @@ TEST(IniFile, Windows1250RoundTripWithPolishNames)
     EXPECT_EQ(again.ReadString("Nagranie1", "Nazwa", ""), name);
 }
 
+// Bytes the code page has no character for, a byte-order mark, odd line ends and a last line without
+// its end all come back as they were; only the written key's line is new.
+TEST(IniFile, RewritesKeepUnchangedLinesByteForByte)
+{
+    const struct {
+        IniFile::Encoding encoding;
+        QByteArray before, after;
+    } cases[] = {
+        {IniFile::Encoding::Windows1250,
+         "[Nagranie1]\r\nNazwa=a\x81\x83\x88\x90\x98\xAF\r\n[Nagranie2]\nNazwa=\x98\r\nData=x",
+         "[Nagranie1]\r\nNazwa=a\x81\x83\x88\x90\x98\xAF\r\n[Nagranie2]\nNazwa=\x98\r\nData=x\r\nPlik=Nagranie2\r\n"},
+        {IniFile::Encoding::Utf8, "\xEF\xBB\xBF[DaneProgramu]\nZakladka=1\n; \x90 stray\n",
+         "\xEF\xBB\xBF[DaneProgramu]\nZakladka=1\n; \x90 stray\n\n[Nagranie2]\nPlik=Nagranie2\n"},
+    };
+    for (const auto& c : cases) {
+        ProgramFolder folder;
+        folder.Write("file.ini", c.before);
+        IniFile ini(folder.File("file.ini"), c.encoding);
+        ASSERT_TRUE(ini.WriteString("Nagranie2", "Plik", "Nagranie2"));
+        EXPECT_EQ(Read(folder.File("file.ini")), c.after);
+        EXPECT_EQ(IniFile(folder.File("file.ini"), c.encoding).ReadString("Nagranie2", "Plik", ""), "Nagranie2");
+    }
+}
+
 TEST(TextCodec, Windows1250AgreesWithTheSystemConverter)
 {
     iconv_t cd = iconv_open("UTF-8", "CP1250");

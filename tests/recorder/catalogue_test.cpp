@@ -155,29 +155,46 @@ TEST_F(Catalogue, ANameBoxTakesPolishLettersButNothingTheCodePageLacks)
     EXPECT_EQ(box->text().size(), CNagData::kNameMaxLength);
 }
 
-TEST_F(Catalogue, AShortCatalogueLoadsItsLeadingSectionsOnly)
+// A catalogue cut short, with a gap, or overwritten with other bytes gets the sections it lacks
+// after all it holds, so every row can be recorded.
+TEST_F(Catalogue, ADamagedCatalogueHealsKeepingEveryEntry)
 {
-    QByteArray text = Sections(5);
-    text.replace("[Nagranie4]\r\nPlik=\r\nNazwa=", "[Nagranie4]\r\nPlik=Nagranie4\r\nNazwa=Ola");
-    text += "[Nagranie6]\r\nPlik=Nagranie6\r\nNazwa=Po dziurze\r\nData=03.04.2020\r\n";  // after a gap: not read
-    WriteBytes(CatalogueFile(), text);
-    CNagData list(Folder());
-    EXPECT_EQ(list.Slot(4).Nazwa, "Ola");
-    EXPECT_EQ(list.Slot(4).Plik, "Nagranie4");
-    EXPECT_TRUE(list.Slot(6).Nazwa.isEmpty());
-    EXPECT_TRUE(list.Slot(6).Plik.isEmpty());
-    EXPECT_EQ(list.Slot(6).Data, QDate(1990, 1, 1));
-    EXPECT_EQ(Bytes(CatalogueFile()), text);  // an existing catalogue is never completed or rewritten
-
-    BuildRows(list);
-    list.RowWidgets(7).name->setText("Ala");
-    list.RowName(7);
-    EXPECT_FALSE(list.MarkRecorded(7));  // no section: cannot be recorded
-    EXPECT_TRUE(list.RowSoundPath(7).isEmpty());
-    EXPECT_EQ(Bytes(CatalogueFile()), text);
-    list.RowWidgets(4).name->setText("Ola");
-    list.RowName(4);
-    EXPECT_TRUE(list.MarkRecorded(4));
+    QByteArray gap = Sections(5);
+    gap.replace("[Nagranie4]\r\nPlik=\r\nNazwa=", "[Nagranie4]\r\nPlik=Nagranie4\r\nNazwa=Ola");
+    gap += "[Nagranie6]\r\nPlik=Nagranie6\r\nNazwa=Po dziurze\r\nData=03.04.2020\r\n";
+    QByteArray noise;
+    for (int i = 0; i < 300; ++i)
+        noise += char((i * 151 + 7) % 256);
+    const struct {
+        const char* name;
+        QByteArray before;
+        QByteArray added;  // the empty sections expected after the old bytes
+    } cases[] = {
+        {"gap", gap, Sections(CNagData::kSlots).mid(Sections(5).size()).replace(
+                          "[Nagranie6]\r\nPlik=\r\nNazwa=\r\nData=01.01.1990\r\n", "")},
+        {"noise", noise, "\r\n" + Sections(CNagData::kSlots)},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(CatalogueFile(), c.before);
+        CNagData list(Folder());
+        EXPECT_EQ(Bytes(CatalogueFile()), c.before + c.added) << c.name;
+        if (c.before == gap) {
+            EXPECT_EQ(list.Slot(4).Nazwa, "Ola");
+            EXPECT_EQ(list.Slot(6).Nazwa, "Po dziurze");
+            EXPECT_EQ(list.Slot(6).Data, QDate(2020, 4, 3));
+        }
+        BuildRows(list);
+        for (int page = 0; page < 2; ++page) {  // the first eight slots, then the last eight
+            for (int row = 0; row < CNagData::kRows; ++row) {
+                list.RowWidgets(row).name->setText("Ala");
+                list.RowName(row);
+                EXPECT_TRUE(list.MarkRecorded(row)) << c.name << " slot " << list.Top() + row;
+            }
+            while (list.ScrollDown()) {
+            }
+        }
+        EXPECT_EQ(CNagData(Folder()).Slot(29).Plik, "Nagranie29") << c.name;
+    }
 }
 
 TEST_F(Catalogue, AFileNameOtherThanTheSlotsOwnIsTakenAsNone)

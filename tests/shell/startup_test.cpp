@@ -182,6 +182,10 @@ TEST(Startup, EveryFailureShowsItsMessageAndRestoresTheWorkingFolder)
          MessageIcon::Information},
         {"no pictures at all", [](ProgramFolder& f) { QFile::remove(f.File("Data/Intf")); },  // the link only
          ErrorText(1), MessageIcon::Information},
+        {"no picture store", [](ProgramFolder& f) { QFile::remove(f.File("Data/Res")); }, ErrorText(1),
+         MessageIcon::Information},
+        {"one letter tile of the store missing", [](ProgramFolder& f) { f.Remove("Data/Res/zz_s.png"); },
+         ErrorText(1), MessageIcon::Information},
     };
     for (const Case& c : cases) {
         ProgramUnderTest program;
