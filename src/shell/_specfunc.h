@@ -12,6 +12,8 @@ bool PlaySoundFile(const QString& path);
 // Kind 0 praise (g00..g07), 1 "try again" (b00..b04), 3 praise (g00..g04); any other kind names
 // "00.pw" of the working folder. When the file exists it is played and 500 ms more are waited.
 bool PlayRandomSound(int kind);
+// The kinds of feedback sound the games play.
+constexpr int kPraiseSound = 0, kTryAgainSound = 1;
 // The file a random feedback sound of `kind` would play, for file number `n`.
 QString RandomSoundPath(int kind, int n);
 

@@ -17,7 +17,6 @@
 
 namespace {
 constexpr int kResourcesMissing = 1;
-constexpr int kPraise = 0;             // the kind of feedback sound a completed word gets
 constexpr int kButtonRowLift = 50;     // the side buttons sit this far above the rows they start
 constexpr int kStopNudgeX = 4;         // the stop button sits a little right of the others
 const QPoint kLaunchButtonSmall(79, 184), kLaunchButtonBig(103, 236);
@@ -251,7 +250,7 @@ void TfmHitman::HitmanTimerTimer()
         board_->SetFinished();
         Context().stats.AddCorrect();
         HideHelp();
-        PlayRandomSound(kPraise);
+        PlayRandomSound(kPraiseSound);
         PlayWordSound(names_[wordIndex_]);
     }
 

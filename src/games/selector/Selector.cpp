@@ -17,7 +17,6 @@
 
 namespace {
 constexpr int kResourcesMissing = 1;
-constexpr int kPraise = 0, kTryAgain = 1;  // kinds of PlayRandomSound
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the others
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Sel/mT_Sel_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Sel/mT_Sel_b.xji");
@@ -351,13 +350,13 @@ void TfmSelector::Judge()
     case GraSelector::Check::Incomplete:
         return;
     case GraSelector::Check::Wrong:
-        PlayRandomSound(kTryAgain);
+        PlayRandomSound(kTryAgainSound);
         return;
     case GraSelector::Check::Solved:
     case GraSelector::Check::AllSolved:
         break;
     }
-    PlayRandomSound(kPraise);
+    PlayRandomSound(kPraiseSound);
     Time().Wait(kPauseBeforeWordMs);
     PlayWordSound(engine_->WordName());
     HideHelpButton();

@@ -204,7 +204,7 @@ void TfmOdglosy::Tick()
         break;
     case GraOdglosy::Verdict::WrongPair:
         ShowPendingNow();
-        PlayRandomSound(kWrongSound);
+        PlayRandomSound(kTryAgainSound);
         engine_->EndPair(result.verdict);
         break;
     case GraOdglosy::Verdict::Hint:

@@ -20,7 +20,6 @@ class TfmOdglosy : public CGameWindow, private COdglosyHost {
 public:
     static constexpr char kCaption[] = "Odgłosy";
     static constexpr int kTab = 1;
-    static constexpr int kWrongSound = 1;       // the "try again" kind of feedback sound
     static constexpr int kStopNudgeX = 4;       // the stop button sits a little right of help
 
     // One sound button of the window.

@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 
 namespace {
-constexpr int kWrongSound = 1;   // a random "try again"
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the help button
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Tpi/mT_Tpi_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Tpi/mT_Tpi_b.xji");
@@ -158,7 +157,7 @@ void TfmTaiPei::Tick()
         return;  // the round is over; a new one may already be running
     }
     if (result.judgement == GraTaiPei::Judgement::Wrong) {
-        PlayRandomSound(kWrongSound);
+        PlayRandomSound(kTryAgainSound);
         Context().stats.AddWrong();
     }
     if (result.judgement == GraTaiPei::Judgement::Right || result.reshuffled)
