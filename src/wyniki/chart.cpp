@@ -4,7 +4,6 @@
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QValueAxis>
-#include <algorithm>
 
 namespace {
 
@@ -15,6 +14,8 @@ constexpr int kMarginDays = 3;
 constexpr int kDaysPerWeek = 7;       // room left and right of the first and last week
 constexpr qreal kLineWidth = 2.5;
 constexpr qreal kMarkerSize = 8;
+// Larger than the labels, so that a parent finds the title and the groups first.
+constexpr qreal kTitleScale = 1.4, kLegendScale = 1.25;
 
 // Colours a parent can tell apart, one per sound group in the order of kGroupNames.
 const QColor kGroupColours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
@@ -29,9 +30,11 @@ QColor ColourOf(quint16 group)
     return Qt::black;
 }
 
-qint64 Msecs(const QDate& day)
+// Days are placed at their noon, so that a change to or from summer time never moves a point or a
+// tick into the day before.
+QDateTime Noon(const QDate& day)
 {
-    return day.startOfDay().toMSecsSinceEpoch();
+    return QDateTime(day, QTime(12, 0));
 }
 
 }  // namespace
@@ -45,6 +48,14 @@ void FillWeeklyChart(QChart& chart, const std::vector<WeekSeries>& all)
     }
     chart.setTitle(all.empty() ? QStringLiteral("Brak odpowiedzi w wybranym okresie")
                                : QStringLiteral("Odsetek poprawnych odpowiedzi w kolejnych tygodniach"));
+    // Sized from the desktop's font each time, never from the chart's own (it would grow on every call).
+    QFont title;
+    title.setPointSizeF(title.pointSizeF() * kTitleScale);
+    title.setBold(true);
+    chart.setTitleFont(title);
+    QFont legend;
+    legend.setPointSizeF(legend.pointSizeF() * kLegendScale);
+    chart.legend()->setFont(legend);
     chart.legend()->setAlignment(Qt::AlignBottom);
     chart.legend()->setVisible(!all.empty());
 
@@ -71,7 +82,7 @@ void FillWeeklyChart(QChart& chart, const std::vector<WeekSeries>& all)
         QList<QPointF> points;
         points.reserve(qsizetype(s.points.size()));
         for (const WeekPoint& p : s.points) {
-            points.append(QPointF(qreal(Msecs(p.monday)), p.share * kPercent));
+            points.append(QPointF(qreal(Noon(p.monday).toMSecsSinceEpoch()), p.share * kPercent));
             if (!first.isValid() || p.monday < first)
                 first = p.monday;
             if (!last.isValid() || p.monday > last)
@@ -82,9 +93,13 @@ void FillWeeklyChart(QChart& chart, const std::vector<WeekSeries>& all)
         line->attachAxis(x);
         line->attachAxis(y);
     }
+    // Ticks fall on Mondays, every week or every few weeks, with a week of room at each end.
     if (!first.isValid())
-        first = last = QDate::currentDate();
-    x->setRange(first.addDays(-kMarginDays).startOfDay(), last.addDays(kMarginDays).startOfDay());
-    const int weeks = int(first.daysTo(last) / kDaysPerWeek) + 1;
-    x->setTickCount(std::clamp(weeks + 1, 2, kMaxDateTicks));
+        first = last = QDate::currentDate().addDays(1 - QDate::currentDate().dayOfWeek());
+    const int intervals = int(first.daysTo(last) / kDaysPerWeek) + 2;
+    const int step = (intervals + kMaxDateTicks - 2) / (kMaxDateTicks - 1);
+    const int ticks = (intervals + step - 1) / step;
+    const QDate start = first.addDays(-kDaysPerWeek);
+    x->setRange(Noon(start), Noon(start.addDays(qint64(ticks) * step * kDaysPerWeek)));
+    x->setTickCount(ticks + 1);
 }

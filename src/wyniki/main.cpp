@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QSaveFile>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +53,11 @@ int main(int argc, char** argv)
         csvOnly ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brimbola-wyniki"));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    // Qt's own dialogs (files, calendar) in Polish where the desktop has Qt's translations.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Wyniki gier Brimboli zapisane w pliku prgst4.stt."));

@@ -4,6 +4,7 @@
 #include "chart.h"
 #include "tables.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QGraphicsScene>
 #include <QPageLayout>
@@ -24,7 +25,7 @@ constexpr qreal kMinChartHeight = 220;
 // The chart is laid out larger than it is printed, so its labels come out small and sharp.
 constexpr qreal kChartScale = 1.35;
 // Shares of the table's width per column: group, position, games, correct, wrong, hints, share, trend.
-constexpr qreal kColumnShares[SummaryModel::kColumns] = {1.3, 1.4, 0.8, 1.0, 1.0, 1.2, 1.1, 1.4};
+constexpr qreal kColumnShares[SummaryModel::kColumns] = {1.0, 1.2, 0.6, 1.1, 0.9, 1.4, 1.4, 1.3};
 
 QFont Font(qreal points, bool bold = false)
 {
@@ -125,6 +126,8 @@ bool WriteReport(const QString& path, const ReportInput& input)
     chart->setGeometry(QRectF(0, 0, chartBox.width() * kChartScale, chartBox.height() * kChartScale));
     chart->setBackgroundVisible(false);
     FillWeeklyChart(*chart, input.weekly);
+    // The chart lays out its axes and title on posted layout requests; let them run before drawing.
+    QCoreApplication::sendPostedEvents();
     scene.setSceneRect(chart->geometry());
     scene.render(&p, chartBox, scene.sceneRect());
 

@@ -84,6 +84,8 @@ QVariant GamesModel::data(const QModelIndex& index, int role) const
     } else if (role == Qt::TextAlignmentRole) {
         if (column == kLevel || column == kHints || column == kCorrect || column == kWrong || column == kDuration)
             return int(Qt::AlignRight | Qt::AlignVCenter);
+    } else if (role == Qt::ToolTipRole && (column == kGroups || column == kPositions)) {
+        return column == kGroups ? GroupsText(r.groups) : PositionsText(r.positions);  // when cut short
     } else if (role == Qt::ForegroundRole && column == kStart && !r.DateReal()) {
         return QBrush(kMarked);
     } else if (role == Qt::ToolTipRole && column == kStart && !r.DateReal()) {
@@ -151,7 +153,7 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const
         case kShare: return ShareText(row.all.Share());
         case kTrend: return TrendText(row.TrendPoints());
         }
-    } else if (role == Qt::TextAlignmentRole && index.column() >= kGames) {
+    } else if (role == Qt::TextAlignmentRole && index.column() >= kGames && index.column() != kTrend) {
         return int(Qt::AlignRight | Qt::AlignVCenter);
     } else if (role == Qt::ToolTipRole && index.column() == kTrend) {
         return QStringLiteral("Odsetek poprawnych w drugiej połowie okresu (%1) wobec pierwszej (%2), w punktach procentowych.")

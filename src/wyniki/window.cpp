@@ -11,12 +11,14 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -26,14 +28,18 @@
 
 namespace {
 
-constexpr int kWidth = 1000, kHeight = 700;
-constexpr int kCellPadding = 24;  // room around the widest text a column holds
+constexpr int kWidth = 1100, kHeight = 760;
+constexpr int kMessageMs = 10000;
+constexpr int kFrameRoom = 24;  // for the window manager's frame and title
+constexpr int kCellPadding = 12;  // room around the widest text a column holds
+constexpr int kSortArrowRoom = 14;  // beside a header's title, for the sort arrow
 const QString kTitle = QStringLiteral("Wyniki");
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
 // The widest text each column of the games table usually holds, so that 100 000 rows need not be
 // measured.
-const char* const kWidestGameCells[] = {"00.00.0000 00:00 (!)", "labirynt", "Poziom", "", "śródgłos, wygłos",
+// The positions' column takes what is left, the rest cut short with the whole text in a tooltip.
+const char* const kWidestGameCells[] = {"00.00.0000 00:00 (!)", "labirynt", "Poziom", "L, R, TR/DR", "",
                                         "00 min 00 s", "Ukończona", "Podpowiedzi", "Poprawne", "Błędne",
                                         "Spróbujmy jeszcze raz!"};
 
@@ -46,20 +52,24 @@ QTableView* NewTable(QWidget* parent)
     view->setWordWrap(false);
     view->verticalHeader()->setVisible(false);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + kCellPadding / 3);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + kCellPadding / 2);
     return view;
 }
 
+// Sizes each column for its widest usual text; `stretch` (if any) takes the room left.
 void SizeColumns(QTableView* view, const std::vector<QString>& widest, int stretch)
 {
     const QFontMetrics text = view->fontMetrics();
     const QFontMetrics header = view->horizontalHeader()->fontMetrics();
     for (int c = 0; c < int(widest.size()); ++c) {
         const QString title = view->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        view->setColumnWidth(c, std::max(text.horizontalAdvance(widest[size_t(c)]), header.horizontalAdvance(title)) +
+        view->setColumnWidth(c, std::max(text.horizontalAdvance(widest[size_t(c)]), header.horizontalAdvance(title) + kSortArrowRoom) +
                                     kCellPadding);
     }
-    view->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    if (stretch >= 0)
+        view->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    else
+        view->horizontalHeader()->setStretchLastSection(false);
 }
 
 }  // namespace
@@ -69,7 +79,11 @@ TfmWyniki::TfmWyniki(QWidget* parent)
       summary_(new SummaryModel(this))
 {
     setWindowTitle(kTitle);
-    resize(kWidth, kHeight);
+    // As big as the usual size, or the whole screen where it is smaller (1024 x 768).
+    QSize size(kWidth, kHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(kFrameRoom, kFrameRoom));
+    resize(size);
 
     QToolBar* bar = addToolBar(QStringLiteral("Plik"));
     bar->setMovable(false);
@@ -99,7 +113,7 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     std::vector<QString> widest;
     for (const char* cell : kWidestGameCells)
         widest.push_back(QString::fromUtf8(cell));
-    SizeColumns(gamesView_, widest, GamesModel::kGroups);
+    SizeColumns(gamesView_, widest, GamesModel::kPositions);
     tabs_->addTab(gamesView_, QStringLiteral("Gry"));
 
     auto* summaryPage = new QWidget(tabs_);
@@ -113,7 +127,7 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     SizeColumns(summaryView_, {QStringLiteral("TR/DR"), QStringLiteral("śródgłos"), QStringLiteral("0000"),
                                QStringLiteral("00000"), QStringLiteral("00000"), QStringLiteral("00000"),
                                QStringLiteral("100%"), QStringLiteral("↑ +100 pkt")},
-                SummaryModel::kTrend);
+                -1);
     summaryLayout->addWidget(summaryView_);
     tabs_->addTab(summaryPage, QStringLiteral("Podsumowanie"));
 
@@ -124,6 +138,9 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     tabs_->addTab(chartView_, QStringLiteral("Wykres"));
     layout->addWidget(tabs_, 1);
     setCentralWidget(central);
+    // The file's own notes stay; what an export says shows over them for a while.
+    status_ = new QLabel(this);
+    statusBar()->addWidget(status_, 1);
     Refresh();
 }
 
@@ -289,7 +306,12 @@ void TfmWyniki::ShowStatus()
     QString text = QStringLiteral("Gier w pliku: %1, pokazanych: %2.").arg(all).arg(shown);
     if (!notes_.isEmpty())
         text += QLatin1Char(' ') + notes_;
-    statusBar()->showMessage(text);
+    status_->setText(text);
+}
+
+QString TfmWyniki::StatusText() const
+{
+    return status_->text();
 }
 
 QString TfmWyniki::FilterDescription() const
@@ -307,8 +329,11 @@ QString TfmWyniki::FilterDescription() const
 
 QString TfmWyniki::SaveName(const QString& title, const QString& suffix, const QString& kinds)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString stem = path_.isEmpty() ? QStringLiteral("wyniki") : QFileInfo(path_).completeBaseName();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString stem = path_.isEmpty() ? QStringLiteral("wyniki")
+                                         : QStringLiteral("wyniki-") + QFileInfo(path_).completeBaseName();
     return QFileDialog::getSaveFileName(this, title, folder + QLatin1Char('/') + stem + suffix, kinds);
 }
 
@@ -327,8 +352,7 @@ void TfmWyniki::A_EksportCsv()
                                   QStringLiteral("Arkusz CSV (*.csv)"));
     if (path.isEmpty())
         return;
-    statusBar()->showMessage(ExportCsv(path) ? QStringLiteral("Zapisano %1.").arg(QDir::toNativeSeparators(path))
-                                             : QStringLiteral("Nie udało się zapisać %1.").arg(QDir::toNativeSeparators(path)));
+    SayWritten(ExportCsv(path), path);
 }
 
 void TfmWyniki::A_RaportPdf()
@@ -337,8 +361,15 @@ void TfmWyniki::A_RaportPdf()
                                   QStringLiteral("Dokument PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    statusBar()->showMessage(ExportPdf(path) ? QStringLiteral("Zapisano %1.").arg(QDir::toNativeSeparators(path))
-                                             : QStringLiteral("Nie udało się zapisać %1.").arg(QDir::toNativeSeparators(path)));
+    SayWritten(ExportPdf(path), path);
+}
+
+void TfmWyniki::SayWritten(bool written, const QString& path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    statusBar()->showMessage(written ? QStringLiteral("Zapisano %1.").arg(name)
+                                     : QStringLiteral("Nie udało się zapisać %1.").arg(name),
+                             kMessageMs);
 }
 
 bool TfmWyniki::ExportCsv(const QString& path)

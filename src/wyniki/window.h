@@ -36,6 +36,7 @@ public:
     QChart* Chart() const { return chart_; }
     QTabWidget* Tabs() const { return tabs_; }
     QLabel* Problem() const { return problem_; }
+    QString StatusText() const;
     QCheckBox* GroupBox(quint16 group) const;
     QCheckBox* PositionBox(quint16 position) const;
     QCheckBox* PeriodBox() const { return period_; }
@@ -52,6 +53,7 @@ private:
     void Refresh();
     void ShowStatus();
     QString FilterDescription() const;
+    void SayWritten(bool written, const QString& path);
     QString SaveName(const QString& title, const QString& suffix, const QString& kinds);
 
     QString path_;
@@ -66,6 +68,7 @@ private:
     QChartView* chartView_ = nullptr;
     QChart* chart_ = nullptr;
     QLabel* problem_ = nullptr;
+    QLabel* status_ = nullptr;
     QCheckBox* period_ = nullptr;
     QDateEdit* from_ = nullptr;
     QDateEdit* to_ = nullptr;

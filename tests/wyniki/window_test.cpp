@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,7 +61,7 @@ TEST(ResultsWindow, OpensAFileFiltersAndExports)
     EXPECT_EQ(window.SummaryView()->model()->rowCount(), 2);
     ASSERT_EQ(window.Chart()->series().size(), 2);
     EXPECT_EQ(Points(window.Chart()), 16);
-    EXPECT_TRUE(window.statusBar()->currentMessage().contains("Pominięto niepełny ostatni zapis (10 B"));
+    EXPECT_TRUE(window.StatusText().contains("Pominięto niepełny ostatni zapis (10 B"));
 
     // Sorting by the correct answers, most first, through the header.
     QHeaderView* header = window.GamesView()->horizontalHeader();
