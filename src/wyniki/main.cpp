@@ -45,12 +45,13 @@ int WriteCsv(const QString& in, const QString& out)
 
 int main(int argc, char** argv)
 {
-    // The CSV needs no display: with "--csv" no window system is opened.
-    bool csvOnly = false;
+    // The CSV and the help need no display: with them no window system is opened.
+    bool windowless = false;
     for (int i = 1; i < argc; ++i)
-        csvOnly = csvOnly || std::strcmp(argv[i], "--csv") == 0;
+        for (const char* option : {"--csv", "--help", "-h", "--help-all"})
+            windowless = windowless || std::strcmp(argv[i], option) == 0;
     std::unique_ptr<QCoreApplication> app =
-        csvOnly ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
+        windowless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brimbola-wyniki"));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     // Qt's own dialogs (files, calendar) in Polish where the desktop has Qt's translations.
