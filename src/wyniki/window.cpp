@@ -31,8 +31,8 @@ namespace {
 constexpr int kWidth = 1100, kHeight = 760;
 constexpr int kMessageMs = 10000;
 constexpr int kFrameRoom = 24;  // for the window manager's frame and title
-constexpr int kCellPadding = 12;  // room around the widest text a column holds
-constexpr int kSortArrowRoom = 14;  // beside a header's title, for the sort arrow
+constexpr int kCellPadding = 10;  // room around the widest text a column holds
+constexpr int kSortArrowRoom = 10;  // beside a header's title, for the sort arrow
 const QString kTitle = QStringLiteral("Wyniki");
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
@@ -287,7 +287,11 @@ void TfmWyniki::Refresh()
     filter_->SetFilter(f);
     const QTimeZone zone = QTimeZone::systemTimeZone();
     Summary summary = Summarize(games_->Records(), f, zone);
-    if (summary.first.isValid())
+    if (summary.first.isValid() && summary.first == summary.last)
+        summaryNote_->setText(QStringLiteral("Okres jednego dnia, %1: nie ma z czym porównać, więc bez „Zmiany”. "
+                                             "Gra z kilkoma głoskami lub pozycjami liczy się w każdej z nich.")
+                                  .arg(summary.first.toString(kDateFormat)));
+    else if (summary.first.isValid())
         summaryNote_->setText(
             QStringLiteral("Okres %1 – %2. „Zmiana” porównuje odsetek poprawnych odpowiedzi od %3 do końca okresu "
                            "z pierwszą połową okresu. Gra z kilkoma głoskami lub pozycjami liczy się w każdej z nich.")
