@@ -331,16 +331,6 @@ QString TfmWyniki::FilterDescription() const
         .arg(filter_->rowCount());
 }
 
-QString TfmWyniki::SaveName(const QString& title, const QString& suffix, const QString& kinds)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    const QString stem = path_.isEmpty() ? QStringLiteral("wyniki")
-                                         : QStringLiteral("wyniki-") + QFileInfo(path_).completeBaseName();
-    return QFileDialog::getSaveFileName(this, title, folder + QLatin1Char('/') + stem + suffix, kinds);
-}
-
 void TfmWyniki::A_Otworz()
 {
     const QString folder = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
@@ -352,27 +342,30 @@ void TfmWyniki::A_Otworz()
 
 void TfmWyniki::A_EksportCsv()
 {
-    const QString path = SaveName(QStringLiteral("Zapisz tabelę jako CSV"), QStringLiteral(".csv"),
-                                  QStringLiteral("Arkusz CSV (*.csv)"));
-    if (path.isEmpty())
-        return;
-    SayWritten(ExportCsv(path), path);
+    SaveAs(QStringLiteral("Zapisz tabelę jako CSV"), QStringLiteral(".csv"), QStringLiteral("Arkusz CSV (*.csv)"),
+           &TfmWyniki::ExportCsv);
 }
 
 void TfmWyniki::A_RaportPdf()
 {
-    const QString path = SaveName(QStringLiteral("Zapisz raport PDF"), QStringLiteral(".pdf"),
-                                  QStringLiteral("Dokument PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    SayWritten(ExportPdf(path), path);
+    SaveAs(QStringLiteral("Zapisz raport PDF"), QStringLiteral(".pdf"), QStringLiteral("Dokument PDF (*.pdf)"),
+           &TfmWyniki::ExportPdf);
 }
 
-void TfmWyniki::SayWritten(bool written, const QString& path)
+void TfmWyniki::SaveAs(const QString& title, const QString& suffix, const QString& kinds,
+                       bool (TfmWyniki::*write)(const QString&))
 {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString stem = path_.isEmpty() ? QStringLiteral("wyniki")
+                                         : QStringLiteral("wyniki-") + QFileInfo(path_).completeBaseName();
+    const QString path = QFileDialog::getSaveFileName(this, title, folder + QLatin1Char('/') + stem + suffix, kinds);
+    if (path.isEmpty())
+        return;
     const QString name = QDir::toNativeSeparators(path);
-    statusBar()->showMessage(written ? QStringLiteral("Zapisano %1.").arg(name)
-                                     : QStringLiteral("Nie udało się zapisać %1.").arg(name),
+    statusBar()->showMessage((this->*write)(path) ? QStringLiteral("Zapisano %1.").arg(name)
+                                                  : QStringLiteral("Nie udało się zapisać %1.").arg(name),
                              kMessageMs);
 }
 

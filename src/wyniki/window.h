@@ -53,8 +53,9 @@ private:
     void Refresh();
     void ShowStatus();
     QString FilterDescription() const;
-    void SayWritten(bool written, const QString& path);
-    QString SaveName(const QString& title, const QString& suffix, const QString& kinds);
+    // Asks where to save, writes with `write` and says how it went.
+    void SaveAs(const QString& title, const QString& suffix, const QString& kinds,
+                bool (TfmWyniki::*write)(const QString&));
 
     QString path_;
     QString notes_;  // what the status bar says about the file itself
