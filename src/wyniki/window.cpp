@@ -261,8 +261,9 @@ bool TfmWyniki::OpenFile(const QString& path)
 
     // The period starts as the whole file, so that ticking "od" narrows from there.
     QDate first, last;
+    const QTimeZone zone = QTimeZone::systemTimeZone();  // asking for it costs a look at the system's files
     for (const StatRecord& r : file.records) {
-        const QDate day = LocalDate(r, QTimeZone::systemTimeZone());
+        const QDate day = LocalDate(r, zone);
         if (!day.isValid())
             continue;
         first = !first.isValid() || day < first ? day : first;
