@@ -37,8 +37,7 @@ const QString kTitle = QStringLiteral("Wyniki");
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
 // The widest text each column of the games table usually holds, so that 100 000 rows need not be
-// measured.
-// The positions' column takes what is left, the rest cut short with the whole text in a tooltip.
+// measured. The positions' column takes what is left; a text cut short has its whole in a tooltip.
 const char* const kWidestGameCells[] = {"00.00.0000 00:00 (!)", "labirynt", "Poziom", "L, R, TR/DR", "",
                                         "00 min 00 s", "Ukończona", "Podpowiedzi", "Poprawne", "Błędne",
                                         "Spróbujmy jeszcze raz!"};
@@ -63,8 +62,9 @@ void SizeColumns(QTableView* view, const std::vector<QString>& widest, int stret
     const QFontMetrics header = view->horizontalHeader()->fontMetrics();
     for (int c = 0; c < int(widest.size()); ++c) {
         const QString title = view->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        view->setColumnWidth(c, std::max(text.horizontalAdvance(widest[size_t(c)]), header.horizontalAdvance(title) + kSortArrowRoom) +
-                                    kCellPadding);
+        const int width = std::max(text.horizontalAdvance(widest[size_t(c)]),
+                                   header.horizontalAdvance(title) + kSortArrowRoom);
+        view->setColumnWidth(c, width + kCellPadding);
     }
     if (stretch >= 0)
         view->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
@@ -124,8 +124,9 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     summaryView_ = NewTable(summaryPage);
     summaryView_->setObjectName(QStringLiteral("summary"));
     summaryView_->setModel(summary_);
-    SizeColumns(summaryView_, {QStringLiteral("TR/DR"), QStringLiteral("śródgłos"), QStringLiteral("0000"),
-                               QStringLiteral("00000"), QStringLiteral("00000"), QStringLiteral("00000"),
+    // Counts of a whole practice's file run to seven digits.
+    SizeColumns(summaryView_, {QStringLiteral("TR/DR"), QStringLiteral("śródgłos"), QStringLiteral("000000"),
+                               QStringLiteral("0000000"), QStringLiteral("0000000"), QStringLiteral("0000000"),
                                QStringLiteral("100%"), QStringLiteral("↑ +100 pkt")},
                 -1);
     summaryLayout->addWidget(summaryView_);
