@@ -255,9 +255,9 @@ bool TfmWyniki::OpenFile(const QString& path)
     problem_->setText(file.message);
     QStringList notes;
     if (file.partialBytes > 0)
-        notes << QStringLiteral("Pominięto niepełny ostatni zapis (%1 B na końcu pliku).").arg(file.partialBytes);
+        notes << QStringLiteral("Pominięto niepełny ostatni zapis (%1 B).").arg(file.partialBytes);
     if (file.impossibleDates > 0)
-        notes << QStringLiteral("Dat, które nie mogą być prawdziwe: %1 (oznaczone „(!)”).").arg(file.impossibleDates);
+        notes << QStringLiteral("Niemożliwych dat: %1, oznaczone „(!)”.").arg(file.impossibleDates);
     notes_ = notes.join(QLatin1Char(' '));
 
     // The period starts as the whole file, so that ticking "od" narrows from there.
