@@ -1,6 +1,8 @@
 // Reading the statistics file back (see statfile.h).
 #include "statfile.h"
 
+#include "shell/programfolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -122,5 +124,7 @@ StatFile ReadStatFile(const QString& path)
 
 QString DefaultStatFilePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/prgst%1.stt").arg(CStatRec::kProgramId);
+    // The same folder rule as the games': beside the executable, or the per-user folder.
+    return LocateProgramFolders(QCoreApplication::applicationDirPath()).user +
+           QStringLiteral("/prgst%1.stt").arg(CStatRec::kProgramId);
 }

@@ -45,6 +45,6 @@ StatFile ReadStatFile(const QString& path);
 // The same on the file's bytes; `name` is what the messages call the file.
 StatFile ParseStatFile(const QByteArray& bytes, const QString& name);
 
-// Where the viewer looks when no file is given: the statistics file of the program folder it runs
-// from (the same file the games write).
+// Where the viewer looks when no file is given: the statistics file the games of the same program
+// folder write (beside the executable, or in the per-user folder when that cannot be written).
 QString DefaultStatFilePath();
