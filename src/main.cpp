@@ -5,13 +5,16 @@
 #include "platform/services.h"
 #include "platform/singleinstance.h"
 #include "platform/timeservice.h"
+#include "app/interfacescale.h"
 #include "app/startup.h"
 
 #include <QDateTime>
 
 int main(int argc, char** argv)
 {
+    InterfaceScale scale(argc, argv);
     GuardedApplication app(argc, argv);
+    scale.RestoreEnvironment();
     KeyState::Install();
     RealTimeService time;
     QtSoundPlayer sound;

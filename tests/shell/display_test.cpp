@@ -44,11 +44,61 @@ TEST(Display, CentredBackground)
     picture.fill(QColor(250, 250, 250));
     folder.WriteJpeg("bg.xji", picture);
     LoadCenteredBackground(background, folder.File("bg.xji"));
-    EXPECT_EQ(background.pixel(127, 127), qRgb(0, 0, 0));
     EXPECT_GE(qRed(background.pixel(128, 128)), 245);
     EXPECT_GE(qRed(background.pixel(1151, 895)), 245);
-    EXPECT_EQ(background.pixel(1152, 896), qRgb(0, 0, 0));
+    // The band around the design area takes the picture's edge colours, not black.
+    EXPECT_EQ(background.pixel(0, 0), background.pixel(128, 128));
+    EXPECT_EQ(background.pixel(1279, 1023), background.pixel(1151, 895));
     EXPECT_EQ(SizeSuffix(), "_b");
     FillDisplay(800, 600);
     EXPECT_EQ(SizeSuffix(), "_s");
+}
+
+TEST(Display, TheBandContinuesEachEdge)
+{
+    // A 4 x 2 picture in a 10 x 6 image at (3, 2): rows beside it repeat its first and last pixel,
+    // rows above and below repeat its top and bottom row, corners included.
+    QImage image(10, 6, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const QRgb colours[2][4] = {{qRgb(1, 0, 0), qRgb(2, 0, 0), qRgb(3, 0, 0), qRgb(4, 0, 0)},
+                                {qRgb(5, 0, 0), qRgb(6, 0, 0), qRgb(7, 0, 0), qRgb(8, 0, 0)}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x)
+            image.setPixel(3 + x, 2 + y, colours[y][x]);
+    ExtendEdges(image, QRect(3, 2, 4, 2));
+    const char* expected[6] = {"1111234444", "1111234444", "1111234444",
+                               "5555678888", "5555678888", "5555678888"};
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(qRed(image.pixel(x, y)), expected[y][x] - '0') << x << "," << y;
+}
+
+TEST(Display, ScaleFactorOfEachScreen)
+{
+    struct Case { int w, h; double requested, factor; };
+    for (const Case c : {
+             Case{800, 600, kAutoScale, 1}, Case{1024, 768, kAutoScale, 1},   // exact sizes stay as they are
+             Case{799, 600, kAutoScale, 1},                                  // refused at start anyway
+             Case{1366, 768, kAutoScale, 1},                                 // big layout, height already full
+             Case{1920, 1080, kAutoScale, 1.40625},                          // 1080 / 768
+             Case{1280, 1024, kAutoScale, 1.25},                             // 1280 / 1024
+             Case{1600, 900, kAutoScale, 1.171875},
+             Case{1024, 700, kAutoScale, 700.0 / 600},                       // small layout, 700 / 600
+             // 1.875 would leave the last column unpainted: 2560 / 1.875 rounds to 1365, back 2559.4.
+             Case{2560, 1440, kAutoScale, 479 / 256.0},
+             Case{3840, 2160, kAutoScale, 718 / 256.0},
+             Case{1920, 1080, 1, 1}, Case{1920, 1080, 1.2, 1.2},             // off, and a factor asked for
+             Case{1920, 1080, 3, 1.40625}, Case{1366, 768, 2, 1},            // kept to what fits
+         }) {
+        const double f = ChooseScaleFactor(c.w, c.h, c.requested);
+        EXPECT_DOUBLE_EQ(f, c.factor) << c.w << "x" << c.h << " asked " << c.requested;
+        if (IsScreenTooSmall(c.w, c.h))
+            continue;
+        // Whatever the factor, the design area fits, and the screen in enlarged pixels covers it all.
+        const CDisplay d = DescribeDisplay(c.w, c.h);
+        EXPECT_LE(d.DesignWidth * f, c.w + 0.5);
+        EXPECT_LE(d.DesignHeight * f, c.h + 0.5);
+        EXPECT_GE(qRound(qRound(c.w / f) * f), c.w);
+        EXPECT_GE(qRound(qRound(c.h / f) * f), c.h);
+    }
 }

@@ -1,0 +1,53 @@
+// Choosing the interface's scale before the application starts (see interfacescale.h).
+#include "interfacescale.h"
+
+#include "shell/Cdisplay.h"
+#include "shell/settingsfile.h"
+#include "shell/startuplog.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <vector>
+
+namespace {
+const char kQtScaleVariable[] = "QT_SCALE_FACTOR";
+}
+
+InterfaceScale::InterfaceScale(int argc, char** argv)
+{
+    QSize screen;
+    double requested = kAutoScale;
+    {
+        // Its own copy of the arguments: Qt takes its options out of them.
+        std::vector<char*> args(argv, argv + argc);
+        args.push_back(nullptr);
+        int count = argc;
+        const QGuiApplication probe(count, args.data());
+        if (const QScreen* primary = QGuiApplication::primaryScreen())
+            screen = primary->geometry().size();
+        requested = ReadScaleSetting(QCoreApplication::applicationDirPath());
+    }
+    factor_ = ChooseScaleFactor(screen.width(), screen.height(), requested);
+    LogStartupMilestone("screen measured");
+    if (factor_ == kMinScale)
+        return;
+    // A factor the user gave Qt already shaped the size measured; ours comes on top of it.
+    hadOwn_ = qEnvironmentVariableIsSet(kQtScaleVariable);
+    own_ = qgetenv(kQtScaleVariable);
+    bool ok = false;
+    const double theirs = hadOwn_ ? own_.toDouble(&ok) : 1;
+    qputenv(kQtScaleVariable, QByteArray::number((ok && theirs > 0 ? theirs : 1) * factor_, 'g', 10));
+    changed_ = true;
+}
+
+void InterfaceScale::RestoreEnvironment()
+{
+    if (!changed_)
+        return;
+    if (hadOwn_)
+        qputenv(kQtScaleVariable, own_);
+    else
+        qunsetenv(kQtScaleVariable);
+    changed_ = false;
+}
