@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <vector>
 
 namespace {
 constexpr int kMinWidth = 800, kMinHeight = 600;
@@ -65,21 +65,90 @@ bool IsScreenTooSmall()
     return IsScreenTooSmall(size.width(), size.height());
 }
 
+namespace {
+// Half the run of edge pixels whose main colour continues into the band: longer than the small things
+// touching an edge (a sun's ray, an outline, an arm), so that they do not streak across the band.
+constexpr int kEdgeHalfRun = 64;
+// Colours are grouped by the top 3 bits of each channel to find the main one; JPEG noise and a slow
+// gradient stay in one group.
+constexpr int kGroupShift = 5, kGroupBits = 3;
+
+int GroupOf(QRgb c)
+{
+    return (qRed(c) >> kGroupShift) << (2 * kGroupBits) | (qGreen(c) >> kGroupShift) << kGroupBits |
+           (qBlue(c) >> kGroupShift);
+}
+
+// For each pixel of an edge, the mean colour of the largest colour group in the run around it.
+std::vector<QRgb> MainColourRun(const std::vector<QRgb>& edge)
+{
+    const int n = int(edge.size());
+    struct Group {
+        int count = 0, red = 0, green = 0, blue = 0;
+    };
+    std::vector<Group> groups(size_t(1) << (3 * kGroupBits));
+    auto add = [&](int i, int sign) {
+        Group& g = groups[size_t(GroupOf(edge[size_t(i)]))];
+        g.count += sign;
+        g.red += sign * qRed(edge[size_t(i)]);
+        g.green += sign * qGreen(edge[size_t(i)]);
+        g.blue += sign * qBlue(edge[size_t(i)]);
+    };
+    std::vector<QRgb> out(edge.size());
+    int from = 0, to = -1;  // the run now counted, inclusive
+    for (int i = 0; i < n; ++i) {
+        const int first = std::max(0, i - kEdgeHalfRun), last = std::min(n - 1, i + kEdgeHalfRun);
+        while (to < last)
+            add(++to, 1);
+        while (from < first)
+            add(from++, -1);
+        const Group* best = nullptr;
+        for (int j = first; j <= last; ++j) {
+            const Group& g = groups[size_t(GroupOf(edge[size_t(j)]))];
+            if (!best || g.count > best->count)
+                best = &g;
+        }
+        out[size_t(i)] = qRgb(best->red / best->count, best->green / best->count, best->blue / best->count);
+    }
+    return out;
+}
+}  // namespace
+
 void ExtendEdges(QImage& image, const QRect& inner)
 {
     const QRect area = inner.intersected(image.rect());
     if (area.isEmpty() || image.format() != QImage::Format_RGB32)
         return;
+    std::vector<QRgb> left, right, top, bottom;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        left.push_back(image.pixel(area.left(), y));
+        right.push_back(image.pixel(area.right(), y));
+    }
+    for (int x = area.left(); x <= area.right(); ++x) {
+        top.push_back(image.pixel(x, area.top()));
+        bottom.push_back(image.pixel(x, area.bottom()));
+    }
+    left = MainColourRun(left);
+    right = MainColourRun(right);
+    top = MainColourRun(top);
+    bottom = MainColourRun(bottom);
+    // Beside the picture, row by row.
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(row, row + area.left(), row[area.left()]);
-        std::fill(row + area.right() + 1, row + image.width(), row[area.right()]);
+        std::fill(row, row + area.left(), left[size_t(y - area.top())]);
+        std::fill(row + area.right() + 1, row + image.width(), right[size_t(y - area.top())]);
     }
-    const qsizetype rowBytes = image.bytesPerLine();
-    for (int y = 0; y < area.top(); ++y)
-        std::memcpy(image.scanLine(y), image.constScanLine(area.top()), rowBytes);
-    for (int y = area.bottom() + 1; y < image.height(); ++y)
-        std::memcpy(image.scanLine(y), image.constScanLine(area.bottom()), rowBytes);
+    // Above and below, column by column; the corners take the side's colour at that end.
+    auto fillRows = [&](int from, int to, const std::vector<QRgb>& edge, QRgb leftCorner, QRgb rightCorner) {
+        for (int y = from; y < to; ++y) {
+            QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(row, row + area.left(), leftCorner);
+            std::copy(edge.begin(), edge.end(), row + area.left());
+            std::fill(row + area.right() + 1, row + image.width(), rightCorner);
+        }
+    };
+    fillRows(0, area.top(), top, left.front(), right.front());
+    fillRows(area.bottom() + 1, image.height(), bottom, left.back(), right.back());
 }
 
 void LoadCenteredBackground(QImage& bitmap, const QString& path)

@@ -41,7 +41,9 @@ bool IsScreenTooSmall(int screenWidth, int screenHeight);
 // file that exists but cannot be decoded throws ImageError.
 void LoadCenteredBackground(QImage& bitmap, const QString& path);
 // Fills what lies outside `inner` with the colours of its edge: each row beside it takes the colour
-// of its first and last pixel, each row above and below repeats its top and bottom row.
+// of its first and last pixel, each column above and below that of its top and bottom pixel, each
+// the main colour of the edge around it (over 129 pixels), so that small things touching the edge do
+// not streak across the band.
 void ExtendEdges(QImage& image, const QRect& inner);
 
 // "_s" in the small layout, "_b" otherwise.

@@ -54,23 +54,27 @@ TEST(Display, CentredBackground)
     EXPECT_EQ(SizeSuffix(), "_s");
 }
 
-TEST(Display, TheBandContinuesEachEdge)
+TEST(Display, TheBandContinuesEachEdgeWithoutItsSmallThings)
 {
-    // A 4 x 2 picture in a 10 x 6 image at (3, 2): rows beside it repeat its first and last pixel,
-    // rows above and below repeat its top and bottom row, corners included.
-    QImage image(10, 6, QImage::Format_RGB32);
+    // A 100 x 100 picture at (20, 10) of a 140 x 120 image: sky above row 50, grass below, a thin red
+    // line touching its left edge and a red dot on its top edge.
+    const QRgb sky = qRgb(140, 210, 240), grass = qRgb(120, 200, 90), red = qRgb(255, 0, 0);
+    QImage image(140, 120, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const QRgb colours[2][4] = {{qRgb(1, 0, 0), qRgb(2, 0, 0), qRgb(3, 0, 0), qRgb(4, 0, 0)},
-                                {qRgb(5, 0, 0), qRgb(6, 0, 0), qRgb(7, 0, 0), qRgb(8, 0, 0)}};
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            image.setPixel(3 + x, 2 + y, colours[y][x]);
-    ExtendEdges(image, QRect(3, 2, 4, 2));
-    const char* expected[6] = {"1111234444", "1111234444", "1111234444",
-                               "5555678888", "5555678888", "5555678888"};
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(qRed(image.pixel(x, y)), expected[y][x] - '0') << x << "," << y;
+    const QRect picture(20, 10, 100, 100);
+    for (int y = picture.top(); y <= picture.bottom(); ++y)
+        for (int x = picture.left(); x <= picture.right(); ++x)
+            image.setPixel(x, y, y < 60 ? sky : grass);
+    for (int y = 30; y < 33; ++y)
+        for (int x = 20; x < 40; ++x)
+            image.setPixel(x, y, red);
+    image.setPixel(70, 10, red);
+    ExtendEdges(image, picture);
+    struct Probe { int x, y; QRgb colour; };
+    for (const Probe p : {Probe{0, 31, sky}, Probe{19, 20, sky}, Probe{5, 100, grass}, Probe{139, 20, sky},
+                          Probe{125, 105, grass}, Probe{70, 0, sky}, Probe{70, 9, sky}, Probe{50, 119, grass},
+                          Probe{0, 0, sky}, Probe{139, 119, grass}, Probe{20, 31, red}})
+        EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
 TEST(Display, ScaleFactorOfEachScreen)
