@@ -28,16 +28,17 @@ InterfaceScale::InterfaceScale(int argc, char** argv)
             screen = primary->geometry().size();
         requested = ReadScaleSetting(QCoreApplication::applicationDirPath());
     }
-    factor_ = ChooseScaleFactor(screen.width(), screen.height(), requested);
-    LogStartupMilestone("screen measured");
-    if (factor_ == kMinScale)
+    const double factor = ChooseScaleFactor(screen.width(), screen.height(), requested);
+    LogStartupMilestone(factor == kMinScale ? "screen measured, interface as designed"
+                                            : "screen measured, interface enlarged");
+    if (factor == kMinScale)
         return;
     // A factor the user gave Qt already shaped the size measured; ours comes on top of it.
     hadOwn_ = qEnvironmentVariableIsSet(kQtScaleVariable);
     own_ = qgetenv(kQtScaleVariable);
     bool ok = false;
     const double theirs = hadOwn_ ? own_.toDouble(&ok) : 1;
-    qputenv(kQtScaleVariable, QByteArray::number((ok && theirs > 0 ? theirs : 1) * factor_, 'g', 10));
+    qputenv(kQtScaleVariable, QByteArray::number((ok && theirs > 0 ? theirs : 1) * factor, 'g', 10));
     changed_ = true;
 }
 

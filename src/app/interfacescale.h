@@ -14,10 +14,7 @@ public:
     // this one (a browser, a mail program) are not enlarged.
     void RestoreEnvironment();
 
-    double Factor() const { return factor_; }
-
 private:
-    double factor_ = 1;
     bool changed_ = false;
     bool hadOwn_ = false;
     QByteArray own_;
