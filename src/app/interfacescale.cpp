@@ -2,9 +2,11 @@
 #include "interfacescale.h"
 
 #include "shell/Cdisplay.h"
+#include "shell/programfolders.h"
 #include "shell/settingsfile.h"
 #include "shell/startuplog.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -26,7 +28,10 @@ InterfaceScale::InterfaceScale(int argc, char** argv)
         const QGuiApplication probe(count, args.data());
         if (const QScreen* primary = QGuiApplication::primaryScreen())
             screen = primary->geometry().size();
-        requested = ReadScaleSetting(QCoreApplication::applicationDirPath());
+        // The user's settings, as start-up reads them; before the first start of an installed copy
+        // has copied them there, the shipped ones.
+        const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
+        requested = ReadScaleSetting(QFileInfo::exists(SettingsFilePath(folders.user)) ? folders.user : folders.data);
     }
     const double factor = ChooseScaleFactor(screen.width(), screen.height(), requested);
     LogStartupMilestone(factor == kMinScale ? "screen measured, interface as designed"

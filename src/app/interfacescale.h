@@ -7,8 +7,8 @@
 
 class InterfaceScale {
 public:
-    // Measures the primary screen, reads "Skala" from the settings of the executable's folder, and
-    // sets Qt's factor for the application made next. Call before that application exists.
+    // Measures the primary screen, reads "Skala" from the settings start-up will read, and sets
+    // Qt's factor for the application made next. Call before that application exists.
     InterfaceScale(int argc, char** argv);
     // Puts the environment as it was, once the application exists, so that programs started from
     // this one (a browser, a mail program) are not enlarged.
