@@ -159,18 +159,19 @@ void RecordingsTab::A_Rec_Rec()
     // A name of blanks alone would come back from the catalogue empty.
     if (list_->RowName(row).trimmed().isEmpty())
         return Refuse(kMessageNoName);
-    // The row is noted as recorded only once sound is being captured: with no microphone it keeps
-    // its old entry and recording, and a file made just for this try goes again.
+    // The row is noted as recorded only once sound is being captured: with no microphone or no room
+    // on the disk it keeps its old entry and recording, and a file made just for this try goes again.
+    // A damaged recording (say 0 bytes after a crash) is simply recorded over.
     const QString path = list_->RowRecordingPath(row);
     const bool existed = QFileInfo::exists(path);
     EnterBusy();
-    if (!recorder_->OpenFile(path))
-        return;  // stays busy until stop, nothing recorded
-    if (!recorder_->Record(kRecordLimitMs)) {
+    const bool opened = recorder_->OpenFile(path);
+    if (!opened || !recorder_->Record(kRecordLimitMs)) {
+        const bool noInput = opened && recorder_->Device().LastFailure() == WaveDevice::Failure::NoInput;
         MPStop();
         if (!existed)
             QFile::remove(path);
-        return Refuse(kMessageNoMicrophone);
+        return Refuse(noInput ? kMessageNoMicrophone : kMessageCannotSave);
     }
     list_->MarkRecorded(row);
 }
@@ -186,9 +187,11 @@ void RecordingsTab::A_Rec_Play()
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return Refuse(kMessageNothingToPlay);
     EnterBusy();
-    if (recorder_->OpenFile(path) && !recorder_->Play()) {
+    if (!recorder_->OpenFile(path) || !recorder_->Play()) {
+        // A file that holds no sound (cut by a crash) is no recording; otherwise the output is missing.
+        const bool noOutput = recorder_->IsOpen() && recorder_->Device().LastFailure() == WaveDevice::Failure::NoOutput;
         MPStop();
-        Refuse(kMessageNoSpeakers);
+        Refuse(noOutput ? kMessageNoSpeakers : kMessageNothingToPlay);
     }
 }
 
