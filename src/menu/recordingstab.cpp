@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -65,8 +66,15 @@ std::unique_ptr<CNagrywanie> RecordingsTab::NewRecorder(std::unique_ptr<AudioPor
 {
     auto device = port ? std::make_unique<WaveDevice>(std::move(port)) : nullptr;
     // A recording that reaches its minute and a playback that reaches its end both leave the busy
-    // state as the stop button does.
-    return std::make_unique<CNagrywanie>([this] { MPStop(); }, [this] { MPStop(); }, std::move(device));
+    // state as the stop button does; a recording the disk cut short says so.
+    auto recordEnded = [this] {
+        const bool diskFailed = recorder_->Device().LastFailure() == WaveDevice::Failure::CannotWrite;
+        MPStop();
+        // Said once the sound input's own report is over, not from inside it.
+        if (diskFailed)
+            QTimer::singleShot(0, &main_, [this] { Refuse(kMessageCannotSave); });
+    };
+    return std::make_unique<CNagrywanie>(recordEnded, [this] { MPStop(); }, std::move(device));
 }
 
 void RecordingsTab::UseAudioPort(std::unique_ptr<AudioPort> port)

@@ -370,8 +370,10 @@ void WaveDevice::OnSamples(const QByteArray& pcm)
     const qint64 whole = frames.size() / wave::kFrameBytes * wave::kFrameBytes;
     partialFrame_ = frames.mid(whole);
     const qint64 take = std::min(whole, limitBytes_ - written_);
-    if (take > 0 && !Append(frames.constData(), take))
+    if (take > 0 && !Append(frames.constData(), take)) {
         writeFailed_ = true;
+        failure_ = Failure::CannotWrite;
+    }
     if ((writeFailed_ || written_ >= limitBytes_) && mode_ == Mode::Recording) {
         // Full (the limit, or the disk): what is in the file is kept and the recording ends here.
         mode_ = Mode::Stopped;

@@ -65,7 +65,7 @@ public:
     // playback reached its end. Not called for Stop() or Close().
     void SetOnCompletion(std::function<void()> handler) { onCompletion_ = std::move(handler); }
 
-    // Why the last Record() or Play() failed.
+    // Why the last Record() or Play() failed, or a recording ended early (CannotWrite: the disk).
     enum class Failure { None, NoInput, NoOutput, CannotWrite, NoSound };
 
     // Opens the recording file at `path`, an existing file. A file that is no WAV file (left cut or

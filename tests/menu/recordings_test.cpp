@@ -418,6 +418,18 @@ TEST_F(Recordings, ADamagedRecordingIsRecordedOverAndAnUnwritableOneNeverLocksTh
     EXPECT_EQ(Bytes(Sound(2)), before);
     EXPECT_FALSE(QFileInfo::exists(WaveDevice::NewRecordingPath(Sound(2))));
     EXPECT_EQ(CatalogueBytes(), catalogue);
+
+    // The first sound cannot take the recording's place (a folder stands there now): the recording
+    // ends at once with message 13 and the menu is free.
+    Click("rrec");
+    ASSERT_TRUE(Recorder().Recording());
+    ASSERT_TRUE(QFile::remove(Sound(2)));
+    ASSERT_TRUE(QDir().mkpath(Sound(2)));
+    port->Feed(Samples(200));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages, (std::vector<int>{21, 13, 13, 13}));
+    EXPECT_TRUE(Idle());
+    EXPECT_FALSE(QFileInfo::exists(WaveDevice::NewRecordingPath(Sound(2))));
     EXPECT_NE(TFormKomunikat::TextOf(13), TFormKomunikat::TextOf(999));
 }
 

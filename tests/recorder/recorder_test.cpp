@@ -229,6 +229,7 @@ TEST_F(Recorder, AFileThatCannotBeWrittenIsNotRecordedInto)
     EXPECT_FALSE(recorder->Recording());
     EXPECT_FALSE(port->capturing);
     EXPECT_EQ(recordEnds, 1);
+    EXPECT_EQ(recorder->Device().LastFailure(), WaveDevice::Failure::CannotWrite);
     EXPECT_TRUE(QDir(dir.filePath("Nagranie1")).exists());
     EXPECT_FALSE(QFile::exists(WaveDevice::NewRecordingPath(Path())));
     // A full disk: the new file cannot take even its header.
