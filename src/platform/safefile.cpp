@@ -26,6 +26,17 @@ bool WriteAll(int fd, const char* data, qsizetype size)
     return true;
 }
 
+// Writes `bytes` into the new file `name` open as `fd`, on to the disk, and closes it; a file that
+// could not be written whole is removed.
+bool FillAndClose(int fd, const QByteArray& bytes, const QByteArray& name)
+{
+    bool ok = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok)
+        ::unlink(name.constData());
+    return ok;
+}
+
 // A temporary file beside `target` holding `bytes`, already on the disk; its name in `temp`.
 bool WriteTemporary(const QByteArray& target, const QByteArray& bytes, mode_t mode, QByteArray& temp)
 {
@@ -34,11 +45,7 @@ bool WriteTemporary(const QByteArray& target, const QByteArray& bytes, mode_t mo
     if (fd < 0)
         return false;
     ::fchmod(fd, mode);
-    bool ok = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok)
-        ::unlink(temp.constData());
-    return ok;
+    return FillAndClose(fd, bytes, temp);
 }
 
 void SyncFolder(const QByteArray& target)
@@ -92,13 +99,7 @@ bool CreateFileWhole(const QString& path, const QByteArray& bytes)
     // A disk without hard links (a FAT memory stick): the file is written in place, and removed
     // again if it could not be written whole.
     const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok)
-        ::unlink(target.constData());
-    return ok;
+    return fd >= 0 && FillAndClose(fd, bytes, target);
 }
 
 void SyncFolderOf(const QString& path)
