@@ -40,6 +40,8 @@ QString TFormKomunikat::TextOf(qint16 code)
         return QStringLiteral("Proszę wprowadzić nazwę dla nagrania.");
     case 12:
         return QStringLiteral("Nie można nagrywać: brak mikrofonu.");
+    case 13:
+        return QStringLiteral("Nie można nagrywać: nie da się zapisać pliku nagrania.");
     case 20:
         return QStringLiteral("Proszę wybrać pozycję do odtworzenia.");
     case 21:

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -66,8 +67,15 @@ std::unique_ptr<CNagrywanie> RecordingsTab::NewRecorder(std::unique_ptr<AudioPor
 {
     auto device = port ? std::make_unique<WaveDevice>(std::move(port)) : nullptr;
     // A recording that reaches its minute and a playback that reaches its end both leave the busy
-    // state as the stop button does.
-    return std::make_unique<CNagrywanie>([this] { MPStop(); }, [this] { MPStop(); }, std::move(device));
+    // state as the stop button does; a recording the disk cut short says so.
+    auto recordEnded = [this] {
+        const bool diskFailed = recorder_->Device().LastFailure() == WaveDevice::Failure::CannotWrite;
+        MPStop();
+        // Said once the sound input's own report is over, not from inside it.
+        if (diskFailed)
+            QTimer::singleShot(0, &main_, [this] { Refuse(kMessageCannotSave); });
+    };
+    return std::make_unique<CNagrywanie>(recordEnded, [this] { MPStop(); }, std::move(device));
 }
 
 void RecordingsTab::UseAudioPort(std::unique_ptr<AudioPort> port)
@@ -160,18 +168,19 @@ void RecordingsTab::A_Rec_Rec()
     // A name of blanks alone would come back from the catalogue empty.
     if (list_->RowName(row).trimmed().isEmpty())
         return Refuse(kMessageNoName);
-    // The row is noted as recorded only once sound is being captured: with no microphone it keeps
-    // its old entry and recording, and a file made just for this try goes again.
+    // The row is noted as recorded only once sound is being captured: with no microphone or no room
+    // on the disk it keeps its old entry and recording, and a file made just for this try goes again.
+    // A damaged recording (say 0 bytes after a crash) is simply recorded over.
     const QString path = list_->RowRecordingPath(row);
     const bool existed = QFileInfo::exists(path);
     EnterBusy();
-    if (!recorder_->OpenFile(path))
-        return;  // stays busy until stop, nothing recorded
-    if (!recorder_->Record(kRecordLimitMs)) {
+    const bool opened = recorder_->OpenFile(path);
+    if (!opened || !recorder_->Record(kRecordLimitMs)) {
+        const bool noInput = opened && recorder_->Device().LastFailure() == WaveDevice::Failure::NoInput;
         MPStop();
         if (!existed)
             QFile::remove(path);
-        return Refuse(kMessageNoMicrophone);
+        return Refuse(noInput ? kMessageNoMicrophone : kMessageCannotSave);
     }
     list_->MarkRecorded(row);
 }
@@ -187,9 +196,11 @@ void RecordingsTab::A_Rec_Play()
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return Refuse(kMessageNothingToPlay);
     EnterBusy();
-    if (recorder_->OpenFile(path) && !recorder_->Play()) {
+    if (!recorder_->OpenFile(path) || !recorder_->Play()) {
+        // A file that holds no sound (cut by a crash) is no recording; otherwise the output is missing.
+        const bool noOutput = recorder_->IsOpen() && recorder_->Device().LastFailure() == WaveDevice::Failure::NoOutput;
         MPStop();
-        Refuse(kMessageNoSpeakers);
+        Refuse(noOutput ? kMessageNoSpeakers : kMessageNothingToPlay);
     }
 }
 

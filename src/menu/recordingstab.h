@@ -22,6 +22,7 @@ public:
     static constexpr qint16 kMessageNoRowToPlay = 20;
     static constexpr qint16 kMessageNothingToPlay = 21;
     static constexpr qint16 kMessageNoMicrophone = 12;
+    static constexpr qint16 kMessageCannotSave = 13;
     static constexpr qint16 kMessageNoSpeakers = 22;
 
     // Builds the list's rows, the column headings, the scroll thumb and the recorder on `main`, and

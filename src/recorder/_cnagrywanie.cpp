@@ -58,8 +58,8 @@ bool CNagrywanie::Record(qint64 limitMs)
         return true;
     if (playing_)
         Stop();
-    // The device writes a fresh empty recording before the first sample, so an older sound in the
-    // file is gone once recording has started (and kept when it could not start).
+    // The device records into a new file that replaces the old one once it holds sound, so an older
+    // sound is kept when recording cannot start or nothing comes.
     if (!device_->Record(limitMs))
         return false;
     notify_ = true;

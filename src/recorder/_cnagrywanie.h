@@ -22,7 +22,8 @@ public:
     CNagrywanie& operator=(const CNagrywanie&) = delete;
 
     // Opens the recording file at `path`, first creating it as an empty recording if there is none.
-    // False, with the recorder closed, when the file cannot be created or is no WAV file.
+    // False, with the recorder closed, when the file cannot be created or is not a file. A damaged
+    // recording opens: it cannot be played, but it can be recorded over.
     bool OpenFile(const QString& path);
     // Records into the open file from its start, replacing the sound it held, for at most `limitMs`.
     bool Record(qint64 limitMs);

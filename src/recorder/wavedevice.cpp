@@ -2,6 +2,7 @@
 // (see wavedevice.h).
 #include "wavedevice.h"
 
+#include "platform/safefile.h"
 #include "platform/wavefile.h"
 
 #include <QAudioDevice>
@@ -9,9 +10,11 @@
 #include <QAudioSource>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QTimer>
 #include <QtEndian>
+#include <unistd.h>
 
 namespace wave {
 
@@ -259,8 +262,7 @@ WaveDevice::~WaveDevice()
 bool WaveDevice::Open(const QString& path)
 {
     Close();
-    WaveInfo info;
-    if (path.isEmpty() || !ReadSound(path, info))
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     path_ = path;
     open_ = true;
@@ -286,28 +288,39 @@ qint64 WaveDevice::LengthMs() const
     return ReadSound(path_, info) ? info.DurationMs() : 0;
 }
 
+QString WaveDevice::NewRecordingPath(const QString& path)
+{
+    return path + QStringLiteral(".new");
+}
+
 bool WaveDevice::Record(qint64 limitMs)
 {
     if (!open_)
         return false;
     Stop();
-    // The input is started before the file is touched: without a microphone the old recording stays.
+    failure_ = Failure::None;
+    // The input is started before any file is touched: without a microphone nothing changes.
     const bool started = port_->StartCapture(
         wave::RecordingFormat(), [this](const QByteArray& pcm) { OnSamples(pcm); }, [this] { OnCaptureLost(); });
-    if (!started)
+    if (!started) {
+        failure_ = Failure::NoInput;
         return false;
-    writing_.setFileName(path_);
+    }
+    writing_.setFileName(NewRecordingPath(path_));
     const QByteArray header = wave::Header(0);
     if (!writing_.open(QIODevice::WriteOnly | QIODevice::Truncate) || writing_.write(header) != header.size() ||
         !writing_.flush()) {
         port_->Stop();
         writing_.close();
+        writing_.remove();
+        failure_ = Failure::CannotWrite;
         return false;
     }
     mode_ = Mode::Recording;
     written_ = 0;
     sizesWrittenAt_ = 0;
     writeFailed_ = false;
+    replacedOld_ = false;
     partialFrame_.clear();
     limitBytes_ = wave::BytesForMs(std::max<qint64>(0, limitMs));
     return true;
@@ -318,12 +331,17 @@ bool WaveDevice::Play()
     if (!open_)
         return false;
     Stop();
+    failure_ = Failure::None;
     WaveInfo info;
     QAudioFormat format;
-    if (!ReadSound(path_, info) || !ToAudioFormat(info, format))
+    if (!ReadSound(path_, info) || !ToAudioFormat(info, format)) {
+        failure_ = Failure::NoSound;
         return false;
-    if (!port_->StartPlayback(format, info.samples, [this] { OnPlaybackFinished(); }))
+    }
+    if (!port_->StartPlayback(format, info.samples, [this] { OnPlaybackFinished(); })) {
+        failure_ = Failure::NoOutput;
         return false;
+    }
     mode_ = Mode::Playing;
     return true;
 }
@@ -352,8 +370,10 @@ void WaveDevice::OnSamples(const QByteArray& pcm)
     const qint64 whole = frames.size() / wave::kFrameBytes * wave::kFrameBytes;
     partialFrame_ = frames.mid(whole);
     const qint64 take = std::min(whole, limitBytes_ - written_);
-    if (take > 0 && !Append(frames.constData(), take))
+    if (take > 0 && !Append(frames.constData(), take)) {
         writeFailed_ = true;
+        failure_ = Failure::CannotWrite;
+    }
     if ((writeFailed_ || written_ >= limitBytes_) && mode_ == Mode::Recording) {
         // Full (the limit, or the disk): what is in the file is kept and the recording ends here.
         mode_ = Mode::Stopped;
@@ -370,9 +390,24 @@ bool WaveDevice::Append(const char* data, qint64 size)
     const bool whole = n == size && writing_.flush();
     if (n > 0)
         written_ += n;
+    if (whole && !replacedOld_)
+        return TakeOverOldFile();
     if (whole && written_ - sizesWrittenAt_ >= kSizesRefreshBytes)
         return WriteSizes();
     return whole;
+}
+
+// The new recording holds sound: it takes the old file's name in one step, sizes right and its first
+// samples on the disk, and goes on growing under that name (the open file stays the same file).
+bool WaveDevice::TakeOverOldFile()
+{
+    if (!WriteSizes() || ::fsync(writing_.handle()) != 0)
+        return false;
+    if (::rename(QFile::encodeName(writing_.fileName()).constData(), QFile::encodeName(path_).constData()) != 0)
+        return false;
+    SyncFolderOf(path_);
+    replacedOld_ = true;
+    return true;
 }
 
 bool WaveDevice::WriteSizes()
@@ -394,6 +429,13 @@ void WaveDevice::FinishRecording()
 {
     if (!writing_.isOpen())
         return;
+    if (!replacedOld_) {
+        // Nothing was recorded (or the disk refused it): the old file stays, the new one goes.
+        writing_.close();
+        writing_.remove();
+        partialFrame_.clear();
+        return;
+    }
     // A write the disk cut short may have left half a sample frame behind: drop it.
     const qint64 whole = written_ / wave::kFrameBytes * wave::kFrameBytes;
     if (whole != written_) {

@@ -65,8 +65,11 @@ public:
     // playback reached its end. Not called for Stop() or Close().
     void SetOnCompletion(std::function<void()> handler) { onCompletion_ = std::move(handler); }
 
-    // Opens an existing WAV file. False (and closed) when the file cannot be read or is no WAV file;
-    // such a file is never written to.
+    // Why the last Record() or Play() failed, or a recording ended early (CannotWrite: the disk).
+    enum class Failure { None, NoInput, NoOutput, CannotWrite, NoSound };
+
+    // Opens the recording file at `path`, an existing file. A file that is no WAV file (left cut or
+    // empty by a crash) opens too: it cannot be played, but a new recording replaces it.
     bool Open(const QString& path);
     void Close();
     bool IsOpen() const { return open_; }
@@ -76,11 +79,17 @@ public:
     // How much sound the open file holds.
     qint64 LengthMs() const;
 
-    // Replaces the file's sound with a new recording of at most `limitMs`. False, with the file left
-    // as it was, when there is no input; false when the file cannot be written.
+    // Replaces the file's sound with a new recording of at most `limitMs`. The recording goes into a
+    // new file beside it, which takes the file's name once it holds sound; until then the old file
+    // stays as it was, also when the recording cannot start (no input: NoInput; the new file cannot
+    // be written: CannotWrite) or the disk refuses the first samples.
     bool Record(qint64 limitMs);
-    // Plays the file from its start. False when there is no output or the file's sound cannot be read.
+    // Plays the file from its start. False when there is no output (NoOutput) or the file holds no
+    // readable sound (NoSound).
     bool Play();
+    Failure LastFailure() const { return failure_; }
+    // The file a recording goes to until it holds sound.
+    static QString NewRecordingPath(const QString& path);
     // Stops recording or playing; a recording is finished in its file (sizes written, data flushed).
     void Stop();
 
@@ -91,6 +100,7 @@ private:
     void FinishRecording();
     bool Append(const char* data, qint64 size);
     bool WriteSizes();
+    bool TakeOverOldFile();
     void Complete();
 
     std::unique_ptr<AudioPort> port_;
@@ -104,5 +114,7 @@ private:
     qint64 sizesWrittenAt_ = 0;
     bool writeFailed_ = false;
     bool stopRequested_ = false;
+    bool replacedOld_ = false;  // the new recording has taken the file's name
+    Failure failure_ = Failure::None;
     QByteArray partialFrame_;  // a byte of a sample that arrived without its other half
 };

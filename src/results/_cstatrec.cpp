@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
+#include "platform/safefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -44,32 +45,35 @@ QByteArray HeaderBytes(qint32 id)
     return bytes;
 }
 
-// Creates the file with its header, never over an existing one. A file that could not be written
-// whole is removed again, so that records are never added after half a header.
+// Creates the file with its header, never over an existing one, whole or not at all: a power cut
+// while it is made must not leave half a header that no record could follow.
 bool CreateWithHeader(const QString& path, qint32 id)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray header = HeaderBytes(id);
-    const bool whole = file.write(header) == header.size();
-    file.close();
-    if (!whole)
-        file.remove();
-    return whole;
+    return CreateFileWhole(path, HeaderBytes(id));
 }
 
 // Adds `bytes` at the end of the file in one write. A file that has lost its content (deleted or
-// emptied while the program ran) gets its header first, in the same write. If the write does not go
-// through whole (a full disk), the file is cut back to what it held, so no half record stays.
+// emptied while the program ran) gets its header first, in the same write. A record cut short at the
+// end (a power cut during an earlier write) is cut away first, so every record keeps its place at
+// header + n x record size. If the write does not go through whole (a full disk), the file is cut
+// back to what it held, so no half record stays.
 bool AppendWhole(const QString& path, qint32 id, const QByteArray& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    const qint64 before = file.size();
+    qint64 before = file.size();
     if (before > 0 && before < CStatRec::kHeaderSize)
         return false;  // a damaged header: records after it could not be read anyway
+    if (before > 0) {
+        const qint64 whole = CStatRec::WholeRecords(before);
+        const qint64 end = CStatRec::kHeaderSize + whole * CStatRec::kRecordSize;
+        if (end != before) {
+            if (!file.resize(end))
+                return false;
+            before = end;
+        }
+    }
     const QByteArray data = before == 0 ? HeaderBytes(id) + bytes : bytes;
     if (file.write(data) == data.size())
         return true;
@@ -110,6 +114,11 @@ CStatRec::CStatRec(qint32 id, const QString& folder)
 }
 
 CStatRec::~CStatRec() = default;
+
+qint64 CStatRec::WholeRecords(qint64 fileSize)
+{
+    return fileSize < kHeaderSize ? 0 : (fileSize - kHeaderSize) / kRecordSize;
+}
 
 void CStatRec::BeginGame(qint32 gameCode, const CUstGry& settings)
 {

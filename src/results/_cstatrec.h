@@ -52,6 +52,9 @@ public:
     QString TimeText() const;
     int Grade() const { return Grade(correct_, wrong_); }
     static int Grade(int correct, int wrong);
+    // How many whole records a statistics file of `fileSize` bytes holds: bytes after them are a record
+    // cut short by a power cut, which counts for nothing and is cut away before the next record.
+    static qint64 WholeRecords(qint64 fileSize);
 
     qint32 Id() const { return id_; }
     QString FilePath() const { return path_; }

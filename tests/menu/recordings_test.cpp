@@ -23,7 +23,9 @@
 #include "support/programundertest.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -363,18 +365,72 @@ TEST_F(Recordings, TheUpperOfTwoCheckedRowsIsRecorded)
     EXPECT_EQ(List().Slot(1).Nazwa, "Ewa");
 }
 
-TEST_F(Recordings, ARecorderThatCannotOpenLeavesTheMenuLockedUntilStop)
+// A recording left damaged (by a crash or a full disk) is no recording to play, and recording over it
+// works. A file that cannot be written says so and leaves the old recording. The menu is never left locked.
+TEST_F(Recordings, ADamagedRecordingIsRecordedOverAndAnUnwritableOneNeverLocksTheSlot)
 {
     OpenTab();
-    // A folder where the recording should go: nothing can be recorded into it.
-    QDir().mkpath(Sound(2));
     TypeName(2, "Adam");
     Click("rrec");
-    EXPECT_TRUE(main->Busy());
-    EXPECT_FALSE(Recorder().IsOpen());
-    EXPECT_FALSE(port->capturing);
+    port->Feed(Samples(800));
     Click("rstop");
+    const QByteArray good = Bytes(Sound(2));
+    ASSERT_EQ(good.size(), 46 + 800);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } damaged[] = {{"empty", {}}, {"cut header", good.left(20)}, {"not a wave", QByteArray(300, 'x')}};
+    int take = 0;
+    for (const auto& d : damaged) {
+        SCOPED_TRACE(d.what);
+        QFile file(Sound(2));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(d.bytes);
+        file.close();
+        messages.clear();
+        Click("rodtworz");
+        EXPECT_EQ(messages, std::vector<int>{21});
+        EXPECT_TRUE(Idle());
+        Click("rrec");
+        ASSERT_TRUE(Recorder().Recording());
+        const QByteArray pcm = Samples(200 + 2 * take++);
+        port->Feed(pcm);
+        Click("rstop");
+        EXPECT_TRUE(Idle());
+        WaveInfo info;
+        ASSERT_TRUE(ReadWaveFile(Sound(2), info));
+        EXPECT_EQ(info.samples, pcm);
+        EXPECT_EQ(messages, std::vector<int>{21});
+    }
+
+    // The new recording's file cannot be made (here the disk is full), or a folder stands where the
+    // recording should be: message 13, the menu free, the old recording and the catalogue unchanged.
+    const QByteArray before = Bytes(Sound(2)), catalogue = CatalogueBytes();
+    ASSERT_TRUE(QFile::link("/dev/full", WaveDevice::NewRecordingPath(Sound(2))));
+    QDir().mkpath(Sound(5));
+    TypeName(5, "Ewa");
+    Click("rrec");
+    ClickCheck(2);
+    Click("rrec");
+    EXPECT_EQ(messages, (std::vector<int>{21, 13, 13}));
     EXPECT_TRUE(Idle());
+    EXPECT_FALSE(port->capturing);
+    EXPECT_EQ(Bytes(Sound(2)), before);
+    EXPECT_FALSE(QFileInfo::exists(WaveDevice::NewRecordingPath(Sound(2))));
+    EXPECT_EQ(CatalogueBytes(), catalogue);
+
+    // The first sound cannot take the recording's place (a folder stands there now): the recording
+    // ends at once with message 13 and the menu is free.
+    Click("rrec");
+    ASSERT_TRUE(Recorder().Recording());
+    ASSERT_TRUE(QFile::remove(Sound(2)));
+    ASSERT_TRUE(QDir().mkpath(Sound(2)));
+    port->Feed(Samples(200));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages, (std::vector<int>{21, 13, 13, 13}));
+    EXPECT_TRUE(Idle());
+    EXPECT_FALSE(QFileInfo::exists(WaveDevice::NewRecordingPath(Sound(2))));
+    EXPECT_NE(TFormKomunikat::TextOf(13), TFormKomunikat::TextOf(999));
 }
 
 // No microphone: the row and its old recording stay as they were, and the message says why. No

@@ -69,21 +69,27 @@ TEST_F(Recorder, ANewFileStartsAsTheEmpty46ByteRecording)
     EXPECT_EQ(recorder->Device().LengthMs(), 0);
 }
 
-TEST_F(Recorder, AFileThatCannotBeMadeOrIsNoRecordingIsNotOpenedAndNotChanged)
+// A recording left damaged by a crash or a full disk opens: it does not play, and recording replaces it.
+TEST_F(Recorder, ADamagedFileDoesNotPlayButIsRecordedOver)
 {
     EXPECT_FALSE(recorder->OpenFile(dir.filePath("missing-folder/Nagranie1")));
     EXPECT_FALSE(QDir(dir.filePath("missing-folder")).exists());
-    QFile junk(Path());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a recording at all, and longer than a header .........");
-    junk.close();
-    const QByteArray before = Bytes(Path());
-    EXPECT_FALSE(recorder->OpenFile(Path()));
-    EXPECT_FALSE(recorder->IsOpen());
-    EXPECT_FALSE(recorder->Record(kMinuteMs));
-    EXPECT_FALSE(port->capturing);
-    EXPECT_EQ(Bytes(Path()), before);
     EXPECT_FALSE(recorder->OpenFile(QString()));
+    for (const QByteArray& damaged : {QByteArray(), wave::Header(0).left(20), QByteArray(300, 'x')}) {
+        QFile junk(Path());
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        junk.write(damaged);
+        junk.close();
+        ASSERT_TRUE(recorder->OpenFile(Path()));
+        EXPECT_FALSE(recorder->Play());
+        EXPECT_EQ(recorder->Device().LastFailure(), WaveDevice::Failure::NoSound);
+        EXPECT_FALSE(port->playing);
+        EXPECT_EQ(Bytes(Path()), damaged);
+        RecordInto(Path(), Samples(300, damaged.size()));
+        WaveInfo info;
+        ASSERT_TRUE(ReadWaveFile(Path(), info));
+        EXPECT_EQ(info.samples, Samples(300, damaged.size()));
+    }
 }
 
 TEST_F(Recorder, AFinishedRecordingIsAWholeWaveFileWithItsSizesRight)
@@ -180,21 +186,37 @@ TEST_F(Recorder, ALostInputEndsTheRecordingWithWhatCameSaved)
     EXPECT_EQ(info.samples, Samples(300));
 }
 
-TEST_F(Recorder, RecordingAgainReplacesTheOldSoundButOnlyOnceRecordingReallyStarts)
+// The old recording stays whole until the new one holds sound: without a microphone, while no sound
+// has come yet, and when the recording is stopped before any came. Then the new one takes its place.
+TEST_F(Recorder, RecordingAgainReplacesTheOldSoundOnlyOnceTheNewOneHoldsSound)
 {
     RecordInto(Path(), Samples(1000));
     const QByteArray first = Bytes(Path());
+    const QString fresh = WaveDevice::NewRecordingPath(Path());
     port->hasInput = false;
     ASSERT_TRUE(recorder->OpenFile(Path()));
     EXPECT_FALSE(recorder->Record(kMinuteMs));
+    EXPECT_EQ(recorder->Device().LastFailure(), WaveDevice::Failure::NoInput);
     EXPECT_FALSE(recorder->Recording());
     EXPECT_EQ(Bytes(Path()), first);
     port->hasInput = true;
-    RecordInto(Path(), Samples(200, 7));
+    ASSERT_TRUE(recorder->Record(kMinuteMs));
+    EXPECT_EQ(Bytes(Path()), first);
+    EXPECT_TRUE(QFile::exists(fresh));
+    recorder->Stop();
+    EXPECT_EQ(Bytes(Path()), first);
+    EXPECT_FALSE(QFile::exists(fresh));
+
+    ASSERT_TRUE(recorder->Record(kMinuteMs));
+    port->Feed(Samples(200, 7));
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_EQ(Bytes(Path()), wave::Header(quint32(wave::BytesForMs(200))) + Samples(200, 7));
+    port->Feed(Samples(100, 9));
+    recorder->Stop();
     WaveInfo info;
     ASSERT_TRUE(ReadWaveFile(Path(), info));
-    EXPECT_EQ(info.samples, Samples(200, 7));
-    EXPECT_EQ(Bytes(Path()).size(), wave::kHeaderSize + wave::BytesForMs(200));
+    EXPECT_EQ(info.samples, Samples(200, 7) + Samples(100, 9));
+    EXPECT_EQ(Bytes(Path()).size(), wave::kHeaderSize + wave::BytesForMs(300));
 }
 
 TEST_F(Recorder, AFileThatCannotBeWrittenIsNotRecordedInto)
@@ -202,9 +224,23 @@ TEST_F(Recorder, AFileThatCannotBeWrittenIsNotRecordedInto)
     ASSERT_TRUE(recorder->OpenFile(Path()));
     ASSERT_TRUE(QFile::remove(Path()));
     ASSERT_TRUE(QDir(dir.path()).mkdir("Nagranie1"));
-    EXPECT_FALSE(recorder->Record(kMinuteMs));
+    EXPECT_TRUE(recorder->Record(kMinuteMs));
+    port->Feed(Samples(100));
     EXPECT_FALSE(recorder->Recording());
     EXPECT_FALSE(port->capturing);
+    EXPECT_EQ(recordEnds, 1);
+    EXPECT_EQ(recorder->Device().LastFailure(), WaveDevice::Failure::CannotWrite);
+    EXPECT_TRUE(QDir(dir.filePath("Nagranie1")).exists());
+    EXPECT_FALSE(QFile::exists(WaveDevice::NewRecordingPath(Path())));
+    // A full disk: the new file cannot take even its header.
+    ASSERT_TRUE(QDir(dir.path()).rmdir("Nagranie1"));
+    RecordInto(Path(), Samples(100));
+    const QByteArray old = Bytes(Path());
+    ASSERT_TRUE(QFile::link("/dev/full", WaveDevice::NewRecordingPath(Path())));
+    EXPECT_FALSE(recorder->Record(kMinuteMs));
+    EXPECT_EQ(recorder->Device().LastFailure(), WaveDevice::Failure::CannotWrite);
+    EXPECT_FALSE(port->capturing);
+    EXPECT_EQ(Bytes(Path()), old);
 }
 
 TEST_F(Recorder, PlayingPlaysTheFileAndTellsTheOwnerOnceAtItsEnd)
@@ -301,11 +337,10 @@ TEST_F(Recorder, EveryOperationInEveryState)
                 EXPECT_EQ(recorder->Device().FileName(), name == "OpenFile" ? Path("Nagranie2") : Path());
             }
             recorder->Stop();
-            // A recording ended by any of these is whole in its file; a new one has replaced the old sound.
-            const bool recordedAnew = name == "Record" && (start == Open || start == Playing);
+            // A recording ended by any of these is whole in its file; one that got no sound leaves the old.
             WaveInfo info;
             ASSERT_TRUE(ReadWaveFile(Path(), info));
-            EXPECT_EQ(info.samples, recordedAnew ? QByteArray() : Samples(100));
+            EXPECT_EQ(info.samples, Samples(100));
         }
     EXPECT_EQ(recordEnds, 0);
     EXPECT_EQ(playEnds, 0);

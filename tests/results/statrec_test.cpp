@@ -237,6 +237,26 @@ TEST_F(Statistics, AnExistingFileKeepsItsHeaderAndRecords)
     EXPECT_EQ(now.left(earlier.size()), earlier);
 }
 
+// A power cut during an earlier save may leave part of a record at the end: it counts for nothing and
+// the next record takes its place, so every record stays at header + n x 44 bytes.
+TEST_F(Statistics, ARecordCutShortAtTheEndIsReplacedByTheNextOne)
+{
+    const QByteArray whole = Bytes({4, 0, 0, 0, 0xE6, 0x07, 1, 0, 4, 0, 2, 0, 8, 0, 0, 0, 0, 0, 0, 0}) +
+                             QByteArray(CStatRec::kRecordSize, '\x11');
+    for (int cut : {1, CStatRec::kRecordSize / 2, CStatRec::kRecordSize - 1}) {
+        SCOPED_TRACE(cut);
+        folder.Write("prgst4.stt", whole + QByteArray(cut, '\x22'));
+        EXPECT_EQ(CStatRec::WholeRecords(whole.size() + cut), 1);
+        CStatRec stats(CStatRec::kProgramId, folder.Path());
+        stats.BeginGame(CStatRec::kGameOther, settings);
+        ASSERT_TRUE(stats.Save(1));
+        const QByteArray now = ReadAll(StatsFile());
+        ASSERT_EQ(now.size(), whole.size() + CStatRec::kRecordSize);
+        EXPECT_EQ(now.left(whole.size()), whole);
+        EXPECT_EQ(now.mid(whole.size(), 4), Bytes({1, 0, 0, 0}));
+    }
+}
+
 TEST_F(Statistics, AFileThatVanishedOrWasEmptiedGetsItsHeaderBeforeTheRecord)
 {
     CStatRec stats(CStatRec::kProgramId, folder.Path());
