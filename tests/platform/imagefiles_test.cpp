@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,6 +153,18 @@ TEST(Bmp, ReadsTwentyFourBitAndGreyFilesWhateverTheExtension)
     const QImage mask = DecodeBmpFile(folder.File("mask_m.xbi"));
     ASSERT_EQ(mask.format(), QImage::Format_Grayscale8);
     EXPECT_EQ(mask.constScanLine(3)[5], 5 * 30 + 3);
+
+    // A header claiming more than any picture of the program is refused before anything is allocated.
+    QByteArray lying = Encode(colour, "BMP");
+    constexpr int kWidthAt = 18, kHeightAt = 22;
+    qToLittleEndian<qint32>(5000, lying.data() + kWidthAt);
+    qToLittleEndian<qint32>(5000, lying.data() + kHeightAt);
+    try {
+        DecodeBmp(lying);
+        ADD_FAILURE() << "a 5000x5000 header was decoded";
+    } catch (const ImageError& e) {
+        EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+    }
 
     folder.Write("broken.xbi", "BM this is no bitmap");
     EXPECT_THROW(DecodeBmpFile(folder.File("broken.xbi")), ImageError);
