@@ -6,18 +6,6 @@
 #include "platform/inifile.h"
 #include "recorder/_cnagdata.h"
 
-#include <QFile>
-
-namespace {
-
-QByteArray Content(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
-
 FUZZ_TARGET(catalogue)
 {
     const FixedServices services;
@@ -26,7 +14,7 @@ FUZZ_TARGET(catalogue)
     const QString path = folder.Put(QStringLiteral("record.xtr"), old);
 
     CNagData catalogue(folder.Path());
-    FUZZ_CHECK(Content(path).startsWith(old));
+    FUZZ_CHECK(ReadAll(path).startsWith(old));
     const IniFile mended(path, IniFile::Encoding::Windows1250);
     for (int s = 0; s < CNagData::kSlots; ++s) {
         FUZZ_CHECK(mended.SectionExists(CNagData::SlotName(s)));

@@ -55,6 +55,12 @@ void FuzzCheckFailed(const char* condition, const char* file, int line)
     std::abort();
 }
 
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 ScratchFolder::ScratchFolder() : dir_(ScratchBase())
 {
     FUZZ_CHECK(dir_.isValid());

@@ -33,6 +33,9 @@ inline QByteArray FuzzBytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
+// The whole file, or nothing when it cannot be read.
+QByteArray ReadAll(const QString& path);
+
 // A fresh empty folder for one run, on a memory file system where there is one: the readers that
 // only take a path rewrite their files with fsync, which would cost a disk write each run.
 class ScratchFolder {

@@ -7,22 +7,13 @@
 #include "settings/_custgry.h"
 #include "shell/_cblad.h"
 
-#include <QFile>
+#include <QtEndian>
 
 namespace {
 
-QByteArray Content(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 qint32 Int32At(const QByteArray& bytes, qsizetype at)
 {
-    quint32 value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | quint8(bytes[at + i]);
-    return qint32(value);
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
 }
 
 }  // namespace
@@ -39,10 +30,10 @@ FUZZ_TARGET(statistics)
         stats = std::make_unique<CStatRec>(CStatRec::kProgramId, folder.Path());
     } catch (const CBlad& error) {
         FUZZ_CHECK(error.Code == 3);
-        FUZZ_CHECK(Content(path) == old);
+        FUZZ_CHECK(ReadAll(path) == old);
         return 0;
     }
-    const QByteArray opened = Content(path);
+    const QByteArray opened = ReadAll(path);
     FUZZ_CHECK(opened.size() >= CStatRec::kHeaderSize);
     FUZZ_CHECK(old.isEmpty() || opened == old);
 
@@ -53,7 +44,7 @@ FUZZ_TARGET(statistics)
     stats->EndGame();
     FUZZ_CHECK(stats->Save(1));
 
-    const QByteArray saved = Content(path);
+    const QByteArray saved = ReadAll(path);
     FUZZ_CHECK(saved.size() >= CStatRec::kHeaderSize + CStatRec::kRecordSize);
     FUZZ_CHECK(saved.left(CStatRec::kHeaderSize) == opened.left(CStatRec::kHeaderSize));
     const qsizetype record = saved.size() - CStatRec::kRecordSize;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -144,13 +145,19 @@ QImage DecodeBmp(const QByteArray& data)
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer, "BMP");
-    // The header's size is checked before the reader allocates anything for it.
+    // The header's size is checked before the reader allocates anything for it; a picture stored
+    // top down has a negative height there.
+    const auto tooLarge = [](qint64 width, qint64 height) {
+        return std::abs(width) > kMaxPictureSide || std::abs(height) > kMaxPictureSide;
+    };
     const QSize size = reader.size();
-    if (size.width() > int(kMaxPictureSide) || size.height() > int(kMaxPictureSide))
+    if (tooLarge(size.width(), size.height()))
         throw ImageError("BMP picture too large");
     QImage image;
     if (!reader.read(&image) || image.isNull())
         throw ImageError("broken BMP picture");
+    if (tooLarge(image.width(), image.height()))
+        throw ImageError("BMP picture too large");
     if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Grayscale8) {
         if (image.isGrayscale())
             return image.convertToFormat(QImage::Format_Grayscale8);

@@ -154,16 +154,19 @@ TEST(Bmp, ReadsTwentyFourBitAndGreyFilesWhateverTheExtension)
     ASSERT_EQ(mask.format(), QImage::Format_Grayscale8);
     EXPECT_EQ(mask.constScanLine(3)[5], 5 * 30 + 3);
 
-    // A header claiming more than any picture of the program is refused before anything is allocated.
-    QByteArray lying = Encode(colour, "BMP");
+    // A header claiming more than any picture of the program is refused before anything is allocated,
+    // also one stored top down (a negative height).
     constexpr int kWidthAt = 18, kHeightAt = 22;
-    qToLittleEndian<qint32>(5000, lying.data() + kWidthAt);
-    qToLittleEndian<qint32>(5000, lying.data() + kHeightAt);
-    try {
-        DecodeBmp(lying);
-        ADD_FAILURE() << "a 5000x5000 header was decoded";
-    } catch (const ImageError& e) {
-        EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+    for (const QSize claim : {QSize(5000, 5000), QSize(2, -16777214)}) {
+        QByteArray lying = Encode(colour, "BMP");
+        qToLittleEndian<qint32>(claim.width(), lying.data() + kWidthAt);
+        qToLittleEndian<qint32>(claim.height(), lying.data() + kHeightAt);
+        try {
+            DecodeBmp(lying);
+            ADD_FAILURE() << "a lying header was decoded: " << claim.width() << "x" << claim.height();
+        } catch (const ImageError& e) {
+            EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+        }
     }
 
     folder.Write("broken.xbi", "BM this is no bitmap");
