@@ -6,7 +6,7 @@ pkgs=(build-essential cmake ninja-build pkg-config
       libqt6svg6 libqt6multimedia6 qt6-image-formats-plugins
       libjpeg-dev libgtest-dev libbenchmark-dev
       espeak-ng sox libsox-fmt-all
-      xvfb openbox xdotool imagemagick x11-apps
+      xvfb openbox xdotool imagemagick x11-apps desktop-file-utils appstream
       fonts-dejavu-core fonts-comfortaa fonts-liberation2
       pulseaudio pulseaudio-utils gstreamer1.0-plugins-base)
 missing=()

@@ -165,6 +165,7 @@ void CGameWindow::showEvent(QShowEvent* event)
         return;
     if (Canvas().isNull())
         ResetCanvas(designSize_);
+    MakeScene();
     QCoreApplication::instance()->installEventFilter(this);
     A_NowaGra();
 }
@@ -174,6 +175,7 @@ void CGameWindow::hideEvent(QHideEvent* event)
     if (!event->spontaneous()) {
         QCoreApplication::instance()->removeEventFilter(this);
         Canvas() = QImage();
+        DropScene();
     }
     CModalWindow::hideEvent(event);
 }

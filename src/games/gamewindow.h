@@ -24,9 +24,9 @@ class QKeyEvent;
 class CGameWindow : public CModalWindow {
     Q_OBJECT
 public:
-    // Takes the row's caption and covers the design area. The window's canvas exists only while the
-    // window is shown, so that five game windows made at start-up cost little memory. `game` and what `context` names outlive
-    // the window.
+    // Takes the row's caption and covers the design area. The window's canvas, like the game's
+    // pictures, exists only while the window is shown. `game` and what `context` names outlive the
+    // window.
     CGameWindow(const GameContext& context, const GameInfo& game, QWidget* parent = nullptr);
     ~CGameWindow() override;
 
@@ -56,6 +56,13 @@ protected:
     virtual void BeginRound() = 0;
     virtual void EndRoundObjects() {}
     virtual bool RoundCompleted() const = 0;
+
+    // The pictures a game draws with (its background, its scenes) exist only while its window is
+    // shown, so that the five game windows made at start-up decode nothing and hold little memory.
+    // MakeScene runs on every showing before the first round (it throws CBlad 1 when a picture cannot
+    // be read); DropScene when the window has been hidden, after its last round ended.
+    virtual void MakeScene() = 0;
+    virtual void DropScene() = 0;
 
     // A timer that lives as long as the window, is stopped whenever a round ends and never fires
     // into a round other than the one that started it.

@@ -38,15 +38,6 @@ TfmLabirynt::TfmLabirynt(const GameContext& context) : CGameWindow(context, *Gam
 {
     const CDisplay& display = context.display;
     const int w = display.DesignWidth, h = display.DesignHeight;
-    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    board_ = QImage(w, h, QImage::Format_RGB32);
-    clean_ = QImage(w, h, QImage::Format_RGB32);
-    if (board_.isNull() || clean_.isNull())
-        throw CBlad(kResourceMissing);
-    board_.fill(Qt::black);
-    raster::Copy(board_, QPoint(0, 0), background_);
-    clean_ = board_.copy();
-
     help_ = new CPrzyciskC(this, "pomoc", &board_, &Canvas(), w - w / 10, h / 7, [this] { A_Pomoc(); });
     stop_ = new CPrzyciskC(this, "stop", &board_, &Canvas(), w - w / 10 + kStopNudgeX, h / 7 + h / 8,
                            [this] { A_StopPressed(); });
@@ -71,6 +62,22 @@ TfmLabirynt::TfmLabirynt(const GameContext& context) : CGameWindow(context, *Gam
 }
 
 TfmLabirynt::~TfmLabirynt() = default;
+
+void TfmLabirynt::MakeScene()
+{
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
+    board_ = QImage(DesignSize(), QImage::Format_RGB32);
+    clean_ = QImage(DesignSize(), QImage::Format_RGB32);
+    if (board_.isNull() || clean_.isNull())
+        throw CBlad(kResourceMissing);
+    board_.fill(Qt::black);
+    clean_.fill(Qt::black);
+}
+
+void TfmLabirynt::DropScene()
+{
+    background_ = board_ = clean_ = QImage();
+}
 
 bool TfmLabirynt::Animating() const
 {

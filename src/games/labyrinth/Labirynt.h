@@ -43,6 +43,8 @@ public:
 protected:
     void BeginRound() override;
     bool RoundCompleted() const override;
+    void MakeScene() override;
+    void DropScene() override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -45,17 +45,8 @@ TfmHitman::TfmHitman(const GameContext& context) : CGameWindow(context, *GameOfT
     const bool small = IsSmall();
     areaWidth_ = context.display.DesignWidth;
     areaHeight_ = context.display.DesignHeight;
-    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    saucerPicture_ = ReadPicture(small ? kSaucerSmall : kSaucerBig);
-    mask_ = ReadPicture(CEkran::MaskPath(small));
     riseSteps_ = small ? kRiseStepsSmall : kRiseStepsBig;
     letterOffset_ = small ? kLetterOffsetSmall : kLetterOffsetBig;
-    scene_ = QImage(areaWidth_, areaHeight_, QImage::Format_RGB32);
-    if (scene_.isNull())
-        throw CBlad(kResourcesMissing);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
-
     const int w = areaWidth_, h = areaHeight_;
     const int x = w - w / 10, top = h / 7 - kButtonRowLift;
     help_ = new CPrzyciskC(this, "pomoc", &scene_, &Canvas(), x, top, [this] { A_Pomoc(); });
@@ -71,6 +62,24 @@ TfmHitman::TfmHitman(const GameContext& context) : CGameWindow(context, *GameOfT
 }
 
 TfmHitman::~TfmHitman() = default;
+
+void TfmHitman::MakeScene()
+{
+    const bool small = IsSmall();
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
+    saucerPicture_ = ReadPicture(small ? kSaucerSmall : kSaucerBig);
+    mask_ = ReadPicture(CEkran::MaskPath(small));
+    scene_ = QImage(areaWidth_, areaHeight_, QImage::Format_RGB32);
+    if (scene_.isNull())
+        throw CBlad(kResourcesMissing);
+    scene_.fill(Qt::black);
+    raster::Copy(scene_, QPoint(0, 0), background_);
+}
+
+void TfmHitman::DropScene()
+{
+    background_ = saucerPicture_ = mask_ = scene_ = QImage();
+}
 
 void TfmHitman::BeginRound()
 {

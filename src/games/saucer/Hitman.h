@@ -69,6 +69,8 @@ protected:
     void EndRoundObjects() override;
     // The saucer game is always recorded as completed.
     bool RoundCompleted() const override { return true; }
+    void MakeScene() override;
+    void DropScene() override;
 
 private:
     void ShowButtons(bool hideHelp);

@@ -62,15 +62,6 @@ TfmSelector::TfmSelector(const GameContext& context) : CGameWindow(context, *Gam
     const CDisplay& display = context.display;
     designWidth_ = display.DesignWidth;
     designHeight_ = display.DesignHeight;
-    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    // The scene shares the base's pixels until a round draws on it; the drag snapshot is made then.
-    base_ = QImage(QSize(designWidth_, designHeight_), QImage::Format_RGB32);
-    if (base_.isNull())
-        throw CBlad(kResourcesMissing);
-    base_.fill(Qt::black);
-    raster::Copy(base_, QPoint(0, 0), background_);
-    scene_ = base_;
-
     const int w = designWidth_, h = designHeight_;
     const int x = w - w / 10, y = h / 7, step = h / 8;
     help_ = new CPrzyciskC(this, "pomoc", &scene_, &Canvas(), x, y, [this] { A_Pomoc(); });
@@ -79,6 +70,23 @@ TfmSelector::TfmSelector(const GameContext& context) : CGameWindow(context, *Gam
     prev_ = new CPrzyciskC(this, "pop", &scene_, &Canvas(), x, y + (3 * h) / 8, [this] { A_Poprzedni(); });
     stopTimer_ = &RoundTimer([this] { A_Stop(); }, true);
     stopTimer_->SetInterval(kStopAfterMs);
+}
+
+void TfmSelector::MakeScene()
+{
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
+    // The scene shares the base's pixels until a round draws on it; the drag snapshot is made then.
+    base_ = QImage(QSize(designWidth_, designHeight_), QImage::Format_RGB32);
+    if (base_.isNull())
+        throw CBlad(kResourcesMissing);
+    base_.fill(Qt::black);
+    raster::Copy(base_, QPoint(0, 0), background_);
+    scene_ = base_;
+}
+
+void TfmSelector::DropScene()
+{
+    background_ = base_ = scene_ = snapshot_ = QImage();
 }
 
 TfmSelector::~TfmSelector()

@@ -81,6 +81,8 @@ protected:
     void BeginRound() override;
     void EndRoundObjects() override;
     bool RoundCompleted() const override;
+    void MakeScene() override;
+    void DropScene() override;
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -68,6 +68,8 @@ const QImage& CPrzyciskOdglosy::Picture() const
 
 void CPrzyciskOdglosy::Redraw()
 {
+    if (scene_.Scene().isNull())
+        return;  // the window is hidden: its scene is drawn anew when it shows
     raster::DrawMasked(scene_.Scene(), QPoint(x_, y_), Picture(), mask_);
     DrawLabel();
     scene_.ShowRect(Rect().united(LabelRect()));

@@ -81,20 +81,11 @@ const std::array<TfmOdglosy::ButtonPlace, 9>& TfmOdglosy::ButtonPlaces()
 
 TfmOdglosy::TfmOdglosy(const GameContext& context) : CGameWindow(context, *GameOfTab(kTab))
 {
-    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     selection_.ClearFlags();
-    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
-    if (scene_.isNull())
-        throw CBlad(kResourcesMissing);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
-
     const int w = DesignSize().width(), h = DesignSize().height();
     const int x = w - w / 10, y = (3 * h) / 7;
     help_ = new CPrzyciskC(this, "pomoc", &scene_, &Canvas(), x, y, [this] { A_Pomoc(); });
     stop_ = new CPrzyciskC(this, "stop", &scene_, &Canvas(), x + kStopNudgeX, y + h / 8, [this] { A_Stop(); });
-    help_->Draw();
-    stop_->Draw();
 
     const bool small = IsSmall();
     for (size_t i = 0; i < buttons_.size(); ++i) {
@@ -126,6 +117,25 @@ TfmOdglosy::~TfmOdglosy()
 {
     // The objects' mouse areas go with the engine, before the window's children are taken down.
     engine_.reset();
+}
+
+void TfmOdglosy::MakeScene()
+{
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
+    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
+    if (scene_.isNull())
+        throw CBlad(kResourcesMissing);
+    scene_.fill(Qt::black);
+    raster::Copy(scene_, QPoint(0, 0), background_);
+    help_->Draw();
+    stop_->Draw();
+    for (const auto& button : buttons_)
+        button->Redraw();
+}
+
+void TfmOdglosy::DropScene()
+{
+    background_ = scene_ = QImage();
 }
 
 CPrzyciskOdglosy* TfmOdglosy::Button(const QString& name) const

@@ -63,6 +63,8 @@ protected:
     void EndRoundObjects() override;
     // This game has no end of its own: leaving it always counts as finished.
     bool RoundCompleted() const override { return true; }
+    void MakeScene() override;
+    void DropScene() override;
 
 private:
     class HiddenObjectArea;

@@ -8,6 +8,7 @@
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 #include "shell/Cdisplay.h"
+#include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "words/_cslowa.h"
 
@@ -15,6 +16,7 @@
 
 namespace {
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the help button
+constexpr int kResourcesMissing = 1;
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Tpi/mT_Tpi_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Tpi/mT_Tpi_b.xji");
 
@@ -66,11 +68,7 @@ bool CKostkaWidget::Handle(HitEvent kind, QEvent* event)
 
 TfmTaiPei::TfmTaiPei(const GameContext& context) : CGameWindow(context, *GameOfTab(kTab))
 {
-    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     const int w = context.display.DesignWidth, h = context.display.DesignHeight;
-    scene_ = QImage(w, h, QImage::Format_RGB32);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
     const int x = w - w / 10, y = h / 7;
     board_ = QRect(0, 0, x, h);
     // The buttons draw into the background, which every redraw of the board starts from.
@@ -87,6 +85,21 @@ TfmTaiPei::~TfmTaiPei()
 {
     // The tiles' controls go with the engine, before the window's children are taken down.
     engine_.reset();
+}
+
+void TfmTaiPei::MakeScene()
+{
+    background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
+    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
+    if (scene_.isNull())
+        throw CBlad(kResourcesMissing);
+    scene_.fill(Qt::black);
+    raster::Copy(scene_, QPoint(0, 0), background_);
+}
+
+void TfmTaiPei::DropScene()
+{
+    background_ = scene_ = QImage();
 }
 
 CKostkaWidget* TfmTaiPei::Widget(const CKostka& tile)

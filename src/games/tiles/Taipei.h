@@ -54,6 +54,8 @@ protected:
     void BeginRound() override;
     void EndRoundObjects() override;
     bool RoundCompleted() const override { return true; }
+    void MakeScene() override;
+    void DropScene() override;
 
 private:
     std::unique_ptr<CKostkaArea> NewTileArea(CKostka& tile) override;
