@@ -1,8 +1,11 @@
 // Decoders of the program's picture files (see imagefiles.h).
 #include "imagefiles.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -137,14 +140,36 @@ QImage DecodeJpegFile(const QString& path)
     }
 }
 
-QImage DecodeBmpFile(const QString& path)
+QImage DecodeBmp(const QByteArray& data)
 {
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader reader(&buffer, "BMP");
+    // The header's size is checked before the reader allocates anything for it; a picture stored
+    // top down has a negative height there.
+    const auto tooLarge = [](qint64 width, qint64 height) {
+        return std::abs(width) > kMaxPictureSide || std::abs(height) > kMaxPictureSide;
+    };
+    const QSize size = reader.size();
+    if (tooLarge(size.width(), size.height()))
+        throw ImageError("BMP picture too large");
     QImage image;
-    if (!image.load(path, "BMP") || image.isNull())
-        throw ImageError("cannot read BMP picture " + path.toStdString());
+    if (!reader.read(&image) || image.isNull())
+        throw ImageError("broken BMP picture");
+    if (tooLarge(image.width(), image.height()))
+        throw ImageError("BMP picture too large");
     if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Grayscale8) {
         if (image.isGrayscale())
             return image.convertToFormat(QImage::Format_Grayscale8);
     }
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage DecodeBmpFile(const QString& path)
+{
+    try {
+        return DecodeBmp(ReadWholeFile(path));
+    } catch (const ImageError& e) {
+        throw ImageError("cannot read BMP picture " + path.toStdString() + ": " + e.what());
+    }
 }

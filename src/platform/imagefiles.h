@@ -17,5 +17,6 @@ QImage DecodeJpeg(const QByteArray& data);
 QImage DecodeJpegFile(const QString& path);
 
 // BMP file, whatever its extension: 8-bit grey files become Format_Grayscale8 (soft masks), all
-// others opaque Format_RGB32.
+// others opaque Format_RGB32. A picture wider or higher than any of the program's is refused.
+QImage DecodeBmp(const QByteArray& data);
 QImage DecodeBmpFile(const QString& path);

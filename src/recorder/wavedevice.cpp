@@ -73,6 +73,21 @@ qint64 BytesForMs(qint64 ms)
     return ms * kSampleRate / kMsPerSecond * kFrameBytes;
 }
 
+bool ParseRecording(const QByteArray& bytes, WaveInfo& info)
+{
+    if (!ParseWave(bytes, info))
+        return false;
+    // Everything from "WAVE" to the data chunk's id, where only the sizes are left out.
+    constexpr int kFixedFrom = 8, kFixedLength = kDataSizeOffset - kFixedFrom;
+    const bool ourLayout =
+        bytes.size() >= kHeaderSize && bytes.mid(kFixedFrom, kFixedLength) == Header(0).mid(kFixedFrom, kFixedLength);
+    if (ourLayout && bytes.size() - kHeaderSize > info.samples.size()) {
+        const qint64 whole = (bytes.size() - kHeaderSize) / kFrameBytes * kFrameBytes;
+        info.samples = bytes.mid(kHeaderSize, whole);
+    }
+    return true;
+}
+
 }  // namespace wave
 
 namespace {
@@ -100,25 +115,10 @@ bool ToAudioFormat(const WaveInfo& info, QAudioFormat& format)
     return true;
 }
 
-// Reads a WAV file's format and sound. A recording of ours whose header sizes were not brought up to
-// date before a crash still holds its samples right after the header: they are all taken.
 bool ReadSound(const QString& path, WaveInfo& info)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (!ParseWave(bytes, info))
-        return false;
-    // Everything from "WAVE" to the data chunk's id, where only the sizes are left out.
-    constexpr int kFixedFrom = 8, kFixedLength = wave::kDataSizeOffset - kFixedFrom;
-    const bool ourLayout = bytes.size() >= wave::kHeaderSize &&
-                           bytes.mid(kFixedFrom, kFixedLength) == wave::Header(0).mid(kFixedFrom, kFixedLength);
-    if (ourLayout && bytes.size() - wave::kHeaderSize > info.samples.size()) {
-        const qint64 whole = (bytes.size() - wave::kHeaderSize) / wave::kFrameBytes * wave::kFrameBytes;
-        info.samples = bytes.mid(wave::kHeaderSize, whole);
-    }
-    return true;
+    return file.open(QIODevice::ReadOnly) && wave::ParseRecording(file.readAll(), info);
 }
 
 // Qt Multimedia on the default input and output. Ends are reported through the event loop, never

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+struct WaveInfo;
+
 namespace wave {
 // Voice recordings are PCM, mono, 22050 samples per second, 16 bits: plenty for speech, small on disk.
 constexpr int kSampleRate = 22050;
@@ -27,6 +29,9 @@ QAudioFormat RecordingFormat();
 // The header of a recording holding `dataBytes` bytes of samples; with 0, the empty recording.
 QByteArray Header(quint32 dataBytes);
 qint64 BytesForMs(qint64 ms);
+// A recording's format and sound from the bytes of its file. One of ours whose header sizes were not
+// brought up to date before a crash still holds its samples right after the header: all are taken.
+bool ParseRecording(const QByteArray& bytes, WaveInfo& info);
 }  // namespace wave
 
 // The sound hardware under the device: the default input and output of the desktop. Every call and

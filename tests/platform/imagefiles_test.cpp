@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,6 +153,21 @@ TEST(Bmp, ReadsTwentyFourBitAndGreyFilesWhateverTheExtension)
     const QImage mask = DecodeBmpFile(folder.File("mask_m.xbi"));
     ASSERT_EQ(mask.format(), QImage::Format_Grayscale8);
     EXPECT_EQ(mask.constScanLine(3)[5], 5 * 30 + 3);
+
+    // A header claiming more than any picture of the program is refused before anything is allocated,
+    // also one stored top down (a negative height).
+    constexpr int kWidthAt = 18, kHeightAt = 22;
+    for (const QSize claim : {QSize(5000, 5000), QSize(2, -16777214)}) {
+        QByteArray lying = Encode(colour, "BMP");
+        qToLittleEndian<qint32>(claim.width(), lying.data() + kWidthAt);
+        qToLittleEndian<qint32>(claim.height(), lying.data() + kHeightAt);
+        try {
+            DecodeBmp(lying);
+            ADD_FAILURE() << "a lying header was decoded: " << claim.width() << "x" << claim.height();
+        } catch (const ImageError& e) {
+            EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+        }
+    }
 
     folder.Write("broken.xbi", "BM this is no bitmap");
     EXPECT_THROW(DecodeBmpFile(folder.File("broken.xbi")), ImageError);
