@@ -79,24 +79,6 @@ namespace {
 constexpr qint64 kSizesRefreshBytes = wave::kBytesPerSecond;
 constexpr qint64 kUsPerMs = 1000;
 
-bool ToAudioFormat(const WaveInfo& info, QAudioFormat& format)
-{
-    constexpr int kPcm = 1, kFloat = 3;
-    format.setSampleRate(info.sampleRate);
-    format.setChannelCount(info.channels);
-    if (info.formatTag == kPcm && info.bitsPerSample == 8)
-        format.setSampleFormat(QAudioFormat::UInt8);
-    else if (info.formatTag == kPcm && info.bitsPerSample == 16)
-        format.setSampleFormat(QAudioFormat::Int16);
-    else if (info.formatTag == kPcm && info.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Int32);
-    else if (info.formatTag == kFloat && info.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Float);
-    else
-        return false;
-    return true;
-}
-
 // Reads a WAV file's format and sound. A recording of ours whose header sizes were not brought up to
 // date before a crash still holds its samples right after the header: they are all taken.
 bool ReadSound(const QString& path, WaveInfo& info)
@@ -320,7 +302,7 @@ bool WaveDevice::Play()
     Stop();
     WaveInfo info;
     QAudioFormat format;
-    if (!ReadSound(path_, info) || !ToAudioFormat(info, format))
+    if (!ReadSound(path_, info) || !WaveAudioFormat(info, format))
         return false;
     if (!port_->StartPlayback(format, info.samples, [this] { OnPlaybackFinished(); }))
         return false;
