@@ -12,6 +12,6 @@ int main(int argc, char** argv)
     const QStringList args = QApplication::arguments();
     const QString folder = args.size() > 1 ? args[1] : QDir::currentPath();
     VoiceView view(folder, NewDesktopAudioPort());
-    view.show();
+    view.showMaximized();
     return QApplication::exec();
 }
