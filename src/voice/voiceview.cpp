@@ -22,6 +22,7 @@ namespace {
 const QString kCaption = QStringLiteral("Głos");
 // The meter shows the last chunk's peak over this range of dB below full scale.
 constexpr int kMeterRangeDb = 60;
+constexpr int kMeterFallDb = 2;  // per chunk of samples
 constexpr int kTitlePointSize = 20;
 constexpr int kListStretch = 3, kPanelStretch = 2;
 
@@ -49,6 +50,9 @@ VoiceView::VoiceView(const QString& programFolder, std::unique_ptr<AudioPort> po
         if (i == 0 || items_[i].group != items_[i - 1].group) {
             group = new QTreeWidgetItem(list_, {GroupCaption(items_[i].group)});
             group->setFlags(Qt::ItemIsEnabled);
+            QFont bold = group->font(0);
+            bold.setBold(true);
+            group->setFont(0, bold);
             group->setExpanded(true);
         }
         auto* row = new QTreeWidgetItem(group, {items_[i].text});
@@ -218,7 +222,9 @@ void VoiceView::OnSamples(const QByteArray& pcm)
         return;
     const qint64 limit = wave::BytesForMs(kTakeLimitMs);
     take_.append(pcm.left(limit - take_.size()));
-    meter_->setValue(std::max(0, kMeterRangeDb + int(AmplitudeDb(PeakAmplitude(pcm)))));
+    // The needle falls back slowly, so that a short syllable can be seen.
+    const int level = kMeterRangeDb + int(AmplitudeDb(PeakAmplitude(pcm)));
+    meter_->setValue(std::max({0, level, meter_->value() - kMeterFallDb}));
     if (take_.size() >= limit)
         EndTake();
 }
