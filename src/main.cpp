@@ -6,6 +6,7 @@
 #include "platform/singleinstance.h"
 #include "platform/timeservice.h"
 #include "app/startup.h"
+#include "shell/programfolders.h"
 
 #include <QDateTime>
 
@@ -17,6 +18,6 @@ int main(int argc, char** argv)
     QtSoundPlayer sound;
     RandomSource random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     ServicesScope services({&time, &sound, &random});
-    Startup startup(QCoreApplication::applicationDirPath(), SingleInstance::DefaultFolder());
+    Startup startup(LocateProgramFolders(QCoreApplication::applicationDirPath()), SingleInstance::DefaultFolder());
     return startup.Run();
 }

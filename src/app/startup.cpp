@@ -54,8 +54,8 @@ void BringToFront(QWidget* window)
 }
 }  // namespace
 
-Startup::Startup(QString programFolder, QString lockFolder)
-    : programFolder_(std::move(programFolder)), lockFolder_(std::move(lockFolder))
+Startup::Startup(ProgramFolders folders, QString lockFolder)
+    : folders_(std::move(folders)), lockFolder_(std::move(lockFolder))
 {
 }
 
@@ -85,14 +85,18 @@ bool Startup::Begin()
 
     // First phase: splash, screen, working folder, settings.
     try {
-        FormSplashScreen = std::make_unique<TFormSplashScreen>(programFolder_);
+        FormSplashScreen = std::make_unique<TFormSplashScreen>(folders_.data);
         FormSplashScreen->show();
         ShowPainted(*FormSplashScreen);
         if (IsScreenTooSmall())
             throw CBlad(2);
         startDir_ = QDir::currentPath();
         startDirSaved_ = true;
-        if (!QDir::setCurrent(programFolder_) || !CheckSettingsFile(programFolder_))
+        if (!QDir::setCurrent(folders_.data))
+            throw CBlad(4);
+        PrepareUserFolder(folders_);
+        SetUserFolder(folders_.user);
+        if (!CheckSettingsFile(folders_.user))
             throw CBlad(4);
     } catch (...) {
         ShowFailure(std::current_exception());
@@ -102,12 +106,12 @@ bool Startup::Begin()
 
     // Second phase: the shared objects and every window.
     try {
-        ResetSharedPictureStore(programFolder_ + "/Data/Res");
+        ResetSharedPictureStore(folders_.data + "/Data/Res");
         if (!SharedPictureStore().MissingNames().isEmpty())
             throw CBlad(1);
         Slowa = std::make_unique<CSlowa>();
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
-        StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, programFolder_);
+        StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, folders_.user);
         mainWindow_ = std::make_unique<TFormMain>();
         mainWindow_->SetWords(Slowa.get());
         FormKoniecGry = std::make_unique<TfmKoniecGry>(*StatRec, mainWindow_.get());
@@ -166,6 +170,7 @@ void Startup::Finish()
     SlowaRoznicowe.reset();
     FormSplashScreen.reset();
     RestoreWorkingFolder();
+    SetUserFolder(QString());
     if (instance_)
         instance_->Release();
     // The windows go last, as the application's windows would.

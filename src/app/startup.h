@@ -3,6 +3,8 @@
 // puts the working folder back. Every failure that ends the program is shown here.
 #pragma once
 
+#include "shell/programfolders.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -17,8 +19,14 @@ public:
     static constexpr char kProvisionalTitle[] = "S-Brimbola Cz.IV Demo";
     static constexpr char kTitle[] = "Brimbola Cz.IV Demo";
 
-    // `programFolder`: where Data/ is and statistics and recordings are written.
-    explicit Startup(QString programFolder, QString lockFolder);
+    // `folders`: where Data/ is read from and where statistics, recordings and the settings are
+    // written. `lockFolder`: where the single-instance lock lives.
+    Startup(ProgramFolders folders, QString lockFolder);
+    // A program folder that holds both, as a portable copy's.
+    Startup(const QString& programFolder, QString lockFolder)
+        : Startup(ProgramFolders{programFolder, programFolder}, std::move(lockFolder))
+    {
+    }
     ~Startup();
 
     // Everything up to the event loop; the main window is then on screen. False when the program
@@ -38,7 +46,7 @@ private:
     void ShowFailure(std::exception_ptr failure);
     void RestoreWorkingFolder();
 
-    QString programFolder_;
+    ProgramFolders folders_;
     QString lockFolder_;
     QString startDir_;
     bool startDirSaved_ = false;

@@ -18,6 +18,7 @@
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"
 #include "shell/_specfunc.h"
+#include "shell/programfolders.h"
 #include "shell/settingsfile.h"
 #include "menu/menuwindows.h"
 #include "shell/startuplog.h"
@@ -189,7 +190,7 @@ void TFormMain::SelectTabAt(int y)
     if (tab == 0 || tab == Zakladka)
         return;
     Zakladka = qint16(tab);
-    IniFile(kSettingsFile).WriteInteger(QStringLiteral("DaneProgramu"), QStringLiteral("Zakladka"), Zakladka);
+    IniFile(UserFile(kSettingsFile)).WriteInteger(QStringLiteral("DaneProgramu"), QStringLiteral("Zakladka"), Zakladka);
     A_Zakladka();
 }
 
@@ -300,7 +301,7 @@ void TFormMain::SaveSettings(const CUstGry& settings) const
 {
     // The next start opens as the user left it; a settings file that cannot be written is no
     // reason to stop a child's game.
-    IniFile ini(kSettingsFile);
+    IniFile ini(UserFile(kSettingsFile));
     ini.WriteInteger(settings.Name, QStringLiteral("Gloski"), settings.Gloski);
     ini.WriteInteger(settings.Name, QStringLiteral("Poziom"), settings.Poziom);
     ini.WriteInteger(settings.Name, QStringLiteral("Pozycja"), settings.Pozycja);

@@ -7,6 +7,7 @@
 #include "gfx/_cscrollbar.h"
 #include "recorder/_cnagdata.h"
 #include "recorder/_cnagrywanie.h"
+#include "shell/programfolders.h"
 #include "shell/settingsfile.h"
 #include "menu/menuwindows.h"
 
@@ -43,7 +44,7 @@ RecordingsTab::RecordingsTab(TFormMain& main, QImage* canvas, const QImage* back
     dateHeading_ = NewHeading(&main, QStringLiteral("Data"));
     scroll_ = std::make_unique<CScrollBar>(&main, 0, 0, canvas, background);
     scroll_->Hide();
-    list_ = std::make_unique<CNagData>();
+    list_ = std::make_unique<CNagData>(UserFile(QStringLiteral("Nagrane")));
     list_->BuildRows(&main, canvas,
                      {nameHeading_, dateHeading_, main.Button(kUpButton), main.Button(kDownButton), scroll_.get()});
     recorder_ = NewRecorder(nullptr);

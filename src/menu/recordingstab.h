@@ -27,7 +27,7 @@ public:
     // Builds the list's rows, the column headings, the scroll thumb and the recorder on `main`, and
     // gives the main window's record, play, stop and list buttons their actions. `canvas` is what
     // the window shows, `background` the picture under its controls. Throws CBlad 1 when a picture
-    // is missing. The recordings folder is "Nagrane" in the working folder.
+    // is missing. The recordings folder is "Nagrane" in the user folder.
     RecordingsTab(TFormMain& main, QImage* canvas, const QImage* background);
     ~RecordingsTab();
     RecordingsTab(const RecordingsTab&) = delete;

@@ -2,6 +2,7 @@
 // window, Esc, and every failure path showing its message and leaving the working folder as found.
 #include "menu/Fmsplashscreen.h"
 #include "settings/_custgry.h"
+#include "platform/hitarea.h"
 #include "platform/singleinstance.h"
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"
@@ -10,10 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -239,6 +242,31 @@ TEST(Startup, ReadsTheSettingsFileOfTheProgramFolder)
     ASSERT_TRUE(program.Start());
     EXPECT_EQ(Zakladka, 1);
     EXPECT_EQ(UstTaipei.Poziom, 3);
+}
+
+TEST(Startup, AnInstalledCopyKeepsSettingsStatisticsAndRecordingsInTheUsersFolder)
+{
+    SKIP_ON_SMALL_SCREEN();
+    QTemporaryDir home;
+    const QString user = home.filePath(".local/share/brimbola");  // made on first start
+    ProgramUnderTest program(ProgramFolder::Assets::Generated, user);
+    program.folder.Write("Data/data.ini", "[DaneProgramu]\r\nZakladka=2\r\n");  // the shipped settings
+    ASSERT_TRUE(program.Start());
+    EXPECT_EQ(Zakladka, 2);
+    EXPECT_EQ(QDir::currentPath(), QDir(program.folder.Path()).canonicalPath());  // the data are read there
+    EXPECT_TRUE(QFile::exists(user + "/prgst4.stt"));
+    EXPECT_TRUE(QFileInfo(user + "/Nagrane").isDir());
+    EXPECT_FALSE(QFile::exists(program.folder.File("prgst4.stt")));
+    EXPECT_FALSE(QFile::exists(program.folder.File("Nagrane")));
+
+    // A tab chosen on the menu is remembered in the user's settings; the shipped ones stay.
+    QTest::mousePress(program.Main()->TabStrip(), Qt::LeftButton, {},
+                      QPoint(20, brimbola::Display.IsSmall() ? 230 : 290));
+    ASSERT_EQ(Zakladka, 3);
+    QFile shipped(program.folder.File("Data/data.ini")), own(user + "/Data/data.ini");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly) && own.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shipped.readAll(), "[DaneProgramu]\r\nZakladka=2\r\n");
+    EXPECT_TRUE(own.readAll().contains("Zakladka=3"));
 }
 
 TEST(Startup, ASecondCopyEndsAtOnceWhileTheFirstRuns)

@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 
-ProgramUnderTest::ProgramUnderTest(ProgramFolder::Assets assets)
-    : startDir(QDir::currentPath()), folder(assets), startup(folder.Path(), lockFolder.path())
+ProgramUnderTest::ProgramUnderTest(ProgramFolder::Assets assets, const QString& userFolder)
+    : startDir(QDir::currentPath()),
+      folder(assets),
+      startup(ProgramFolders{folder.Path(), userFolder.isEmpty() ? folder.Path() : userFolder}, lockFolder.path())
 {
     ResetProgramSettings();
 }

@@ -12,7 +12,9 @@
 
 class ProgramUnderTest {
 public:
-    explicit ProgramUnderTest(ProgramFolder::Assets assets = ProgramFolder::Assets::Generated);
+    // `userFolder`: where an installed copy writes (its user's folder); none for a portable copy.
+    explicit ProgramUnderTest(ProgramFolder::Assets assets = ProgramFolder::Assets::Generated,
+                              const QString& userFolder = QString());
     ~ProgramUnderTest();
 
     // The start-up sequence up to the event loop, then the splash hand-over. False when start-up

@@ -1,0 +1,81 @@
+// brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
+// a summary, a weekly chart and CSV/PDF export. "--csv OUT" writes the CSV without a window.
+#include "statfile.h"
+#include "tables.h"
+#include "window.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QSaveFile>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int kFailed = 1;
+
+void Complain(const QString& text)
+{
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+}
+
+int WriteCsv(const QString& in, const QString& out)
+{
+    StatFile file = ReadStatFile(in);
+    if (file.error != StatFileError::None) {
+        Complain(file.message);
+        return kFailed;
+    }
+    if (file.partialBytes > 0)
+        Complain(QStringLiteral("Pominięto niepełny ostatni zapis (%1 B na końcu pliku).").arg(file.partialBytes));
+    GamesModel games;
+    games.SetRecords(std::move(file.records));
+    QSaveFile csv(out);
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(CsvBytes(games)) < 0 || !csv.commit()) {
+        Complain(QStringLiteral("Nie udało się zapisać pliku „%1”.").arg(out));
+        return kFailed;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The CSV and the help need no display: with them no window system is opened.
+    bool windowless = false;
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--csv", "--help", "-h", "--help-all"})
+            windowless = windowless || std::strcmp(argv[i], option) == 0;
+    std::unique_ptr<QCoreApplication> app =
+        windowless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brimbola-wyniki"));
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    // Qt's own dialogs (files, calendar) in Polish where the desktop has Qt's translations.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Wyniki gier Brimboli zapisane w pliku prgst4.stt."));
+    parser.addHelpOption();
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Zapisuje tabelę gier do pliku CSV, bez okna."),
+                                 QStringLiteral("PLIK"));
+    parser.addOption(csv);
+    parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Plik wyników (domyślnie prgst4.stt obok programu)."),
+                                 QStringLiteral("[plik]"));
+    parser.process(*app);
+    const QStringList given = parser.positionalArguments();
+    const QString path = given.isEmpty() ? DefaultStatFilePath() : given.first();
+    if (parser.isSet(csv))
+        return WriteCsv(path, parser.value(csv));
+
+    TfmWyniki window;
+    window.OpenFile(path);
+    window.show();
+    return app->exec();
+}

@@ -1,0 +1,5 @@
+# The results viewer: the reader, the grouping and the CSV without a display, and its window.
+brimbola_engine_test(wyniki_tests SOURCES ${folder}/statfile_test.cpp ${folder}/grouping_test.cpp)
+target_link_libraries(wyniki_tests PRIVATE brimbola_wyniki_core)
+brimbola_test(wyniki_window_tests SOURCES ${folder}/window_test.cpp)
+target_link_libraries(wyniki_window_tests PRIVATE brimbola_wyniki_ui)
