@@ -2,6 +2,7 @@
 #include "ownvoice.h"
 
 #include "platform/wavefile.h"
+#include "shell/programfolders.h"
 
 #include <QAudioFormat>
 
@@ -11,7 +12,7 @@ const QString kDataPrefix = QStringLiteral("Data/");
 
 QString OwnVoiceFolder()
 {
-    return QStringLiteral("Glos");
+    return UserFile(QStringLiteral("Glos"));
 }
 
 QString OwnVoicePath(const QString& dataPath)

@@ -8,11 +8,11 @@
 struct WaveInfo;
 
 // The folder of the own recordings, kept with the user's other files (the statistics, Nagrane/):
-// "Glos" in the working folder, which is the program folder while the games run.
+// "Glos" in the user folder (programfolders.h), beside the executable in a portable copy.
 QString OwnVoiceFolder();
 
 // The own recording that stands for a file of the Data tree ("Data/Intf/Smd/g00.pw" ->
-// "Glos/Intf/Smd/g00.pw"); empty for a path outside Data/.
+// "<user folder>/Glos/Intf/Smd/g00.pw"); empty for a path outside Data/.
 QString OwnVoicePath(const QString& dataPath);
 
 // True for a wave the program can play: PCM of 8, 16 or 32 bits or 32-bit float, with some sound.
