@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/singleinstance.h"
 #include "platform/timeservice.h"
+#include "app/interfacescale.h"
 #include "app/startup.h"
 #include "shell/programfolders.h"
 
@@ -12,7 +13,9 @@
 
 int main(int argc, char** argv)
 {
+    InterfaceScale scale(argc, argv);
     GuardedApplication app(argc, argv);
+    scale.RestoreEnvironment();
     KeyState::Install();
     RealTimeService time;
     QtSoundPlayer sound;

@@ -1,2 +1,2 @@
 # The composition root: start-up and shut-down, and the objects the whole program shares.
-list(APPEND BRIMBOLA_UI_SOURCES ${folder}/shared.cpp ${folder}/startup.cpp)
+list(APPEND BRIMBOLA_UI_SOURCES ${folder}/interfacescale.cpp ${folder}/shared.cpp ${folder}/startup.cpp)

@@ -33,6 +33,16 @@ void CWindowBase::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (devicePixelRatioF() != 1) {
+        // The interface is enlarged: the whole canvas is drawn (painting clips it to the region), so
+        // every screen pixel takes the same canvas pixels however the region was cut up; smoothed, so
+        // that lines keep an even width at a factor that is not whole.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QPoint(0, 0), canvas_);
+        painter.fillRect(QRect(canvas_.width(), 0, width(), height()), Qt::black);
+        painter.fillRect(QRect(0, canvas_.height(), width(), height()), Qt::black);
+        return;
+    }
     for (const QRect& r : event->region()) {
         const QRect inside = r.intersected(canvas_.rect());
         if (!inside.isEmpty())

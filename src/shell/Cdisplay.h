@@ -36,10 +36,24 @@ void FillDisplayFromScreen();
 bool IsScreenTooSmall();
 bool IsScreenTooSmall(int screenWidth, int screenHeight);
 
-// Makes `bitmap` a black screen-sized picture with the JPEG at `path` drawn at the design area's
-// corner; a missing file leaves it black. A file that exists but cannot be decoded throws
-// ImageError.
+// Makes `bitmap` a screen-sized picture with the JPEG at `path` drawn at the design area's corner
+// and the band around it filled with the picture's edge colours; a missing file leaves it black. A
+// file that exists but cannot be decoded throws ImageError.
 void LoadCenteredBackground(QImage& bitmap, const QString& path);
+// Fills what lies outside `inner` with the colours of its edge: each row beside it takes the colour
+// of its first and last pixel, each column above and below that of its top and bottom pixel, each
+// the main colour of the edge around it (over 129 pixels), so that small things touching the edge do
+// not streak across the band.
+void ExtendEdges(QImage& image, const QRect& inner);
 
 // "_s" in the small layout, "_b" otherwise.
 QString SizeSuffix();
+
+// How much the whole interface is enlarged on a screen larger than its design area. A requested
+// factor of kAutoScale asks for the largest that fits; any other request is kept to what fits.
+constexpr double kAutoScale = 0;
+constexpr double kMinScale = 1, kMaxScale = 3;
+// The factor for a screen of the given size in pixels. The design area, enlarged, fits inside the
+// screen, and the screen measured in the enlarged pixels (rounded to whole ones, as the window system
+// does) still covers every screen pixel once enlarged back, so no row or column is left unpainted.
+double ChooseScaleFactor(int screenWidth, int screenHeight, double requested = kAutoScale);

@@ -2,6 +2,7 @@
 #include "settingsfile.h"
 
 #include "settings/_custgry.h"
+#include "shell/Cdisplay.h"
 #include "platform/inifile.h"
 
 #include <QFile>
@@ -33,6 +34,22 @@ bool CheckSettingsFile(const QString& programFolder)
     for (CUstGry* game : {&UstOdglosy, &UstLabirynt, &UstSelector, &UstHitmen, &UstTaipei})
         game->Load(ini);
     return true;
+}
+
+double ParseScaleSetting(const QString& text)
+{
+    bool number = false;
+    const double value = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&number);
+    // Written so that NaN fails too.
+    if (!number || !(value >= kMinScale && value <= kMaxScale))
+        return kAutoScale;
+    return value;
+}
+
+double ReadScaleSetting(const QString& programFolder)
+{
+    const IniFile ini(SettingsFilePath(programFolder));
+    return ParseScaleSetting(ini.ReadString(QStringLiteral("DaneProgramu"), QStringLiteral("Skala"), QString()));
 }
 
 void ResetProgramSettings()

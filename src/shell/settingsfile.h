@@ -15,5 +15,11 @@ QString SettingsFilePath(const QString& programFolder);
 // file exists but cannot be read.
 bool CheckSettingsFile(const QString& programFolder);
 
+// The interface scale "Skala" of [DaneProgramu] asks for: kAutoScale when the key is missing, "auto"
+// or not a number from 1 to 3 (a decimal comma is taken too), else that number. It is read before
+// the application starts, as the window system takes its scale only then.
+double ReadScaleSetting(const QString& programFolder);
+double ParseScaleSetting(const QString& text);
+
 // Zakladka and the five games' settings back to their values before any file was read.
 void ResetProgramSettings();

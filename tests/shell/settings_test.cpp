@@ -1,6 +1,7 @@
 // Reading the settings file at start into the menu tab and the five games' settings.
 #include "settings/_custgry.h"
 #include "platform/inifile.h"
+#include "shell/Cdisplay.h"
 #include "shell/settingsfile.h"
 #include "support/programfolder.h"
 
@@ -78,4 +79,18 @@ TEST_F(Settings, ShippedSettingsStartEveryGame)
         EXPECT_NE(g->Pozycja, 0) << g->Name.toStdString();
     }
     EXPECT_EQ(UstOdglosy.Poziom, 1);
+}
+
+TEST_F(Settings, TheScaleIsAutomaticUnlessANumberFromOneToThreeIsGiven)
+{
+    EXPECT_EQ(ReadScaleSetting(folder.Path()), kAutoScale) << "no settings file";
+    folder.Write("Data/data.ini", "[DaneProgramu]\r\nZakladka=2\r\nSkala=1.5\r\n");
+    EXPECT_EQ(ReadScaleSetting(folder.Path()), 1.5);
+    folder.Write("Data/data.ini", "[DaneProgramu]\r\nZakladka=2\r\n");
+    EXPECT_EQ(ReadScaleSetting(folder.Path()), kAutoScale) << "no key";
+    for (const auto& [text, expected] : std::vector<std::pair<const char*, double>>{
+             {"auto", kAutoScale}, {"AUTO", kAutoScale}, {"", kAutoScale}, {"1", 1}, {" 2 ", 2}, {"3", 3},
+             {"1,4", 1.4}, {"0.5", kAutoScale}, {"3.01", kAutoScale}, {"-2", kAutoScale}, {"duzo", kAutoScale},
+             {"nan", kAutoScale}, {"inf", kAutoScale}, {"1.4x", kAutoScale}})
+        EXPECT_EQ(ParseScaleSetting(QString::fromUtf8(text)), expected) << text;
 }
