@@ -9,35 +9,22 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QThread>
 
 namespace {
-
-bool ToAudioFormat(const WaveInfo& wave, QAudioFormat& format)
-{
-    format.setSampleRate(wave.sampleRate);
-    format.setChannelCount(wave.channels);
-    if (wave.formatTag == 1 && wave.bitsPerSample == 8)
-        format.setSampleFormat(QAudioFormat::UInt8);
-    else if (wave.formatTag == 1 && wave.bitsPerSample == 16)
-        format.setSampleFormat(QAudioFormat::Int16);
-    else if (wave.formatTag == 1 && wave.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Int32);
-    else if (wave.formatTag == 3 && wave.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Float);
-    else
-        return false;
-    return true;
-}
-
+// Which file each sound came from, for checking by ear what the games play
+// (QT_LOGGING_RULES="brimbola.sound.info=true").
+Q_LOGGING_CATEGORY(lcSound, "brimbola.sound", QtWarningMsg)
 }  // namespace
 
 void QtSoundPlayer::PlaySync(const QString& path)
 {
+    qCInfo(lcSound) << "plays" << path;
     WaveInfo wave;
     QAudioFormat format;
-    if (!ReadWaveFile(path, wave) || !ToAudioFormat(wave, format) || wave.samples.isEmpty())
+    if (!ReadWaveFile(path, wave) || !WaveAudioFormat(wave, format) || wave.samples.isEmpty())
         return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(format))

@@ -62,3 +62,21 @@ bool ReadWaveFile(const QString& path, WaveInfo& out)
         return false;
     return ParseWave(file.readAll(), out);
 }
+
+bool WaveAudioFormat(const WaveInfo& wave, QAudioFormat& format)
+{
+    constexpr int kPcm = 1, kFloat = 3;
+    format.setSampleRate(wave.sampleRate);
+    format.setChannelCount(wave.channels);
+    if (wave.formatTag == kPcm && wave.bitsPerSample == 8)
+        format.setSampleFormat(QAudioFormat::UInt8);
+    else if (wave.formatTag == kPcm && wave.bitsPerSample == 16)
+        format.setSampleFormat(QAudioFormat::Int16);
+    else if (wave.formatTag == kPcm && wave.bitsPerSample == 32)
+        format.setSampleFormat(QAudioFormat::Int32);
+    else if (wave.formatTag == kFloat && wave.bitsPerSample == 32)
+        format.setSampleFormat(QAudioFormat::Float);
+    else
+        return false;
+    return format.isValid();
+}

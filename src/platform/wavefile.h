@@ -1,6 +1,7 @@
 // Reading RIFF WAVE files (".pw" sounds, voice recordings): format and sample data.
 #pragma once
 
+#include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
 
@@ -17,3 +18,6 @@ struct WaveInfo {
 // False for anything that is not a RIFF WAVE with a format chunk and a data chunk.
 bool ParseWave(const QByteArray& file, WaveInfo& out);
 bool ReadWaveFile(const QString& path, WaveInfo& out);
+// The audio format of a wave the program can play (PCM of 8, 16 or 32 bits, or 32-bit float); false
+// for any other.
+bool WaveAudioFormat(const WaveInfo& wave, QAudioFormat& format);

@@ -97,24 +97,8 @@ namespace {
 constexpr qint64 kSizesRefreshBytes = wave::kBytesPerSecond;
 constexpr qint64 kUsPerMs = 1000;
 
-bool ToAudioFormat(const WaveInfo& info, QAudioFormat& format)
-{
-    constexpr int kPcm = 1, kFloat = 3;
-    format.setSampleRate(info.sampleRate);
-    format.setChannelCount(info.channels);
-    if (info.formatTag == kPcm && info.bitsPerSample == 8)
-        format.setSampleFormat(QAudioFormat::UInt8);
-    else if (info.formatTag == kPcm && info.bitsPerSample == 16)
-        format.setSampleFormat(QAudioFormat::Int16);
-    else if (info.formatTag == kPcm && info.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Int32);
-    else if (info.formatTag == kFloat && info.bitsPerSample == 32)
-        format.setSampleFormat(QAudioFormat::Float);
-    else
-        return false;
-    return true;
-}
-
+// Reads a WAV file's format and sound. A recording of ours whose header sizes were not brought up to
+// date before a crash still holds its samples right after the header: they are all taken.
 bool ReadSound(const QString& path, WaveInfo& info)
 {
     QFile file(path);
@@ -334,7 +318,7 @@ bool WaveDevice::Play()
     failure_ = Failure::None;
     WaveInfo info;
     QAudioFormat format;
-    if (!ReadSound(path_, info) || !ToAudioFormat(info, format)) {
+    if (!ReadSound(path_, info) || !WaveAudioFormat(info, format)) {
         failure_ = Failure::NoSound;
         return false;
     }

@@ -1,6 +1,7 @@
 // Small services the whole program shares (see _specfunc.h).
 #include "_specfunc.h"
 
+#include "ownvoice.h"
 #include "platform/imagefiles.h"
 #include "platform/services.h"
 #include "platform/timeservice.h"
@@ -13,9 +14,11 @@ constexpr int kPauseAfterFeedbackMs = 500;
 
 bool PlaySoundFile(const QString& path)
 {
-    if (!QFile::exists(path))
+    // The adult's own recording of a sound, when there is a good one, is heard instead of it.
+    const QString file = SpokenFile(path);
+    if (!QFile::exists(file))
         return false;
-    Sound().PlaySync(path);
+    Sound().PlaySync(file);
     return true;
 }
 

@@ -7,7 +7,8 @@
 
 // "Data/Smd/" + name + ".pw"; false, silently, when the file does not exist.
 bool PlayWordSound(const QString& name);
-// Any wave file; false, silently, when it does not exist.
+// Any wave file, or the own recording that stands for it (ownvoice.h); false, silently, when
+// neither exists.
 bool PlaySoundFile(const QString& path);
 // Kind 0 praise (g00..g07), 1 "try again" (b00..b04), 3 praise (g00..g04); any other kind names
 // "00.pw" of the working folder. When the file exists it is played and 500 ms more are waited.

@@ -1,5 +1,6 @@
-# Errors, the display, the settings file, where the program's files live, and the shared services.
+# Errors, the display, the settings file, where the program's files live, and the shared services
+# with the own recordings they prefer.
 list(APPEND BRIMBOLA_CORE_SOURCES
-  ${folder}/_cblad.cpp ${folder}/_specfunc.cpp ${folder}/Cdisplay.cpp ${folder}/settingsfile.cpp
+  ${folder}/_cblad.cpp ${folder}/_specfunc.cpp ${folder}/ownvoice.cpp ${folder}/Cdisplay.cpp ${folder}/settingsfile.cpp
   ${folder}/startuplog.cpp ${folder}/programfolders.cpp)
 list(APPEND BRIMBOLA_UI_SOURCES ${folder}/errorbox.cpp)

@@ -1,7 +1,11 @@
 // brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
-// a summary, a weekly chart and CSV/PDF export. "--csv OUT" writes the CSV without a window.
+// a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
+// and phrases the games say. "--csv OUT" writes the CSV without a window.
+#include "recorder/wavedevice.h"
+#include "shell/programfolders.h"
 #include "statfile.h"
 #include "tables.h"
+#include "voice/voiceview.h"
 #include "window.h"
 
 #include <QApplication>
@@ -74,7 +78,11 @@ int main(int argc, char** argv)
     if (parser.isSet(csv))
         return WriteCsv(path, parser.value(csv));
 
+    // The own recordings of the spoken words and phrases are kept where the games look for them.
+    const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
+    SetUserFolder(folders.user);
     TfmWyniki window;
+    window.AddView(new VoiceView(folders.data, NewDesktopAudioPort()), QStringLiteral("Głos"));
     window.OpenFile(path);
     window.show();
     return app->exec();

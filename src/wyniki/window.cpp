@@ -138,7 +138,17 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     chart_ = chartView_->chart();
     tabs_->addTab(chartView_, QStringLiteral("Wykres"));
     layout->addWidget(tabs_, 1);
-    setCentralWidget(central);
+    // The results are the first view; other views of the program (the own voice) come beside them.
+    views_ = new QTabWidget(this);
+    views_->setObjectName(QStringLiteral("views"));
+    views_->setDocumentMode(true);
+    views_->addTab(central, kTitle);
+    connect(views_, &QTabWidget::currentChanged, this, [this, bar](int view) {
+        // Opening and exporting concern the results only.
+        bar->setVisible(view == 0);
+        statusBar()->setVisible(view == 0);
+    });
+    setCentralWidget(views_);
     // The file's own notes stay; what an export says shows over them for a while.
     status_ = new QLabel(this);
     statusBar()->addWidget(status_, 1);
@@ -146,6 +156,11 @@ TfmWyniki::TfmWyniki(QWidget* parent)
 }
 
 TfmWyniki::~TfmWyniki() = default;
+
+void TfmWyniki::AddView(QWidget* view, const QString& title)
+{
+    views_->addTab(view, title);
+}
 
 QWidget* TfmWyniki::MakeFilters()
 {

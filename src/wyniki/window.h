@@ -35,6 +35,9 @@ public:
     QTableView* SummaryView() const { return summaryView_; }
     QChart* Chart() const { return chart_; }
     QTabWidget* Tabs() const { return tabs_; }
+    // Another view of the program beside the results, as a page of its own; the window owns it.
+    void AddView(QWidget* view, const QString& title);
+    QTabWidget* Views() const { return views_; }
     QLabel* Problem() const { return problem_; }
     QString StatusText() const;
     QCheckBox* GroupBox(quint16 group) const;
@@ -62,6 +65,7 @@ private:
     GamesModel* games_;
     GamesFilter* filter_;
     SummaryModel* summary_;
+    QTabWidget* views_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableView* gamesView_ = nullptr;
     QTableView* summaryView_ = nullptr;

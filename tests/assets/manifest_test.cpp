@@ -82,10 +82,12 @@ TEST(Manifest, PicturesDecodeWithTheProgramsDecodersAtTheirSizes)
         ++checked;
         EXPECT_EQ(picture.width(), e.width) << e.path.toStdString();
         EXPECT_EQ(picture.height(), e.height) << e.path.toStdString();
-        if (e.kind == "bmpgrey")
+        if (e.kind == "bmpgrey") {
             EXPECT_EQ(picture.format(), QImage::Format_Grayscale8) << e.path.toStdString();
-        if (e.kind == "bmp")
+        }
+        if (e.kind == "bmp") {
             EXPECT_EQ(picture.format(), QImage::Format_RGB32) << e.path.toStdString();
+        }
     }
     EXPECT_GT(checked, 300);
 }

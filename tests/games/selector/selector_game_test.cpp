@@ -1,6 +1,7 @@
 // A whole picture-and-say game in the real program: started from the menu's second tab, every word
 // spelled by dragging its tiles, the game ending by itself a minute after the last word, the summary
-// left with "stop", and the game's record in the statistics file.
+// left with "stop", and the game's record in the statistics file. The adult's own recordings of two
+// words and of the praise are what the child hears.
 #include "games/selector/Selector.h"
 #include "games/selector/selectordriver.h"
 #include "gfx/_cprzycisk.h"
@@ -9,9 +10,11 @@
 #include "app/shared.h"
 #include "menu/menuwindows.h"
 #include "support/programundertest.h"
+#include "voice/voicetake.h"
 #include "words/_cslowa.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -31,6 +34,12 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
     ProgramUnderTest program;
     program.folder.Write("Data/data.ini",
                          "[DaneProgramu]\r\nZakladka=2\r\n[Selector]\r\nGloski=1\r\nPozycja=4096\r\nPoziom=1\r\n");
+    // A short loud tone stands for the adult's voice.
+    const QByteArray own = WaveFileBytes(QByteArray(2000, char(40)));
+    for (const char* word : {"las", "lezak"})
+        program.folder.Write(QString("Glos/Smd/%1.pw").arg(word), own);
+    for (int n = 0; n < 8; ++n)
+        program.folder.Write(QString("Glos/Intf/Smd/g0%1.pw").arg(n), own);
     ASSERT_TRUE(program.Start());
     TFormMain* menu = program.Main();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
@@ -74,6 +83,15 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(start->width() / 2, start->height() / 2));
 
     EXPECT_EQ(words, 5);
+    // Every word of the settings (L at the start) was said once, two of them in the adult's voice,
+    // and every praise was the adult's.
+    const QStringList played = program.services.sound.played;
+    const QString glos = program.folder.File("Glos/");
+    EXPECT_EQ(played.filter(QRegularExpression("(^Data|/Glos)/Smd/")).size(), 5) << played.join(' ').toStdString();
+    EXPECT_EQ(played.filter(QRegularExpression("^Data/Smd/")).size(), 3);
+    EXPECT_TRUE(played.contains(glos + "Smd/las.pw") && played.contains(glos + "Smd/lezak.pw"));
+    EXPECT_EQ(played.filter(glos + "Intf/Smd/g").size(), 5);
+    EXPECT_TRUE(played.filter("Data/Intf/").isEmpty());
     EXPECT_TRUE(timerRan);
     EXPECT_EQ(summaries, 1);
     EXPECT_TRUE(game->isHidden());

@@ -1,0 +1,44 @@
+// The adult's own recordings and the choice of the file to play (see ownvoice.h).
+#include "ownvoice.h"
+
+#include "platform/wavefile.h"
+#include "shell/programfolders.h"
+
+#include <QAudioFormat>
+
+namespace {
+const QString kDataPrefix = QStringLiteral("Data/");
+}  // namespace
+
+QString OwnVoiceFolder()
+{
+    return UserFile(QStringLiteral("Glos"));
+}
+
+QString OwnVoicePath(const QString& dataPath)
+{
+    const QString clean = QDir::cleanPath(dataPath);
+    if (!clean.startsWith(kDataPrefix) || clean.size() == kDataPrefix.size())
+        return {};
+    return OwnVoiceFolder() + QLatin1Char('/') + clean.mid(kDataPrefix.size());
+}
+
+bool IsPlayableWave(const WaveInfo& wave)
+{
+    QAudioFormat format;
+    return WaveAudioFormat(wave, format) && wave.samples.size() >= format.bytesPerFrame();
+}
+
+bool IsPlayableWaveFile(const QString& path)
+{
+    WaveInfo wave;
+    return ReadWaveFile(path, wave) && IsPlayableWave(wave);
+}
+
+QString SpokenFile(const QString& dataPath, const QDir& programFolder)
+{
+    const QString own = OwnVoicePath(dataPath);
+    if (!own.isEmpty() && IsPlayableWaveFile(programFolder.filePath(own)))
+        return own;
+    return dataPath;
+}
