@@ -88,6 +88,7 @@ bool Startup::Begin()
         FormSplashScreen = std::make_unique<TFormSplashScreen>(folders_.data);
         FormSplashScreen->show();
         ShowPainted(*FormSplashScreen);
+        LogStartupMilestone("splash shown");
         if (IsScreenTooSmall())
             throw CBlad(2);
         startDir_ = QDir::currentPath();
@@ -112,7 +113,9 @@ bool Startup::Begin()
         Slowa = std::make_unique<CSlowa>();
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
         StatRec = std::make_unique<CStatRec>(CStatRec::kProgramId, folders_.user);
+        LogStartupMilestone("pictures, words and statistics ready");
         mainWindow_ = std::make_unique<TFormMain>();
+        LogStartupMilestone("menu made");
         mainWindow_->SetWords(Slowa.get());
         FormKoniecGry = std::make_unique<TfmKoniecGry>(*StatRec, mainWindow_.get());
         gameContext_ = std::make_unique<GameContext>(
