@@ -326,7 +326,10 @@ void TfmSelector::DragTo(CPrzGloska& tile, int x, int y)
     raster::Copy(scene_, old.topLeft(), snapshot_, old);
     tile.SetDrawnPosition(x, y);
     raster::Copy(scene_, QPoint(tile.X(), tile.Y()), tile.Picture());
-    const QRect shown = old.adjusted(-kDragMargin, -kDragMargin, kDragMargin, kDragMargin).intersected(rect());
+    // The old place with its margin, and the new place: a quick hand moves the tile farther than the
+    // margin in one step, and the tile must still be seen under the mouse.
+    const QRect shown =
+        old.adjusted(-kDragMargin, -kDragMargin, kDragMargin, kDragMargin).united(tile.Rect()).intersected(rect());
     raster::Copy(Canvas(), shown.topLeft(), scene_, shown);
     Flush(shown);
 }
