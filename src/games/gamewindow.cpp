@@ -2,6 +2,7 @@
 #include "gamewindow.h"
 
 #include "platform/imagefiles.h"
+#include "platform/raster.h"
 #include "platform/services.h"
 #include "platform/timeservice.h"
 #include "results/Koniecgry.h"
@@ -82,6 +83,16 @@ QImage CGameWindow::LoadBackground(const QString& smallPath, const QString& bigP
     } catch (const ImageError&) {
         throw CBlad(kResourcesMissing);
     }
+}
+
+QImage CGameWindow::NewScene(const QImage& background) const
+{
+    QImage scene(designSize_, QImage::Format_RGB32);
+    if (scene.isNull())
+        throw CBlad(kResourcesMissing);
+    scene.fill(Qt::black);
+    raster::Copy(scene, QPoint(0, 0), background);
+    return scene;
 }
 
 CTimer& CGameWindow::RoundTimer(std::function<void()> onTimeout, bool singleShot)

@@ -81,6 +81,9 @@ protected:
 
     // A background picture of the game's folder, by layout; throws CBlad 1 when it cannot be read.
     QImage LoadBackground(const QString& smallPath, const QString& bigPath) const;
+    // A canvas of the design area's size, black, with `background` (if any) drawn on it; throws CBlad 1
+    // when there is no memory for it.
+    QImage NewScene(const QImage& background = QImage()) const;
     bool IsSmall() const;
     QSize DesignSize() const { return designSize_; }
 

@@ -66,12 +66,8 @@ TfmLabirynt::~TfmLabirynt() = default;
 void TfmLabirynt::MakeScene()
 {
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    board_ = QImage(DesignSize(), QImage::Format_RGB32);
-    clean_ = QImage(DesignSize(), QImage::Format_RGB32);
-    if (board_.isNull() || clean_.isNull())
-        throw CBlad(kResourceMissing);
-    board_.fill(Qt::black);
-    clean_.fill(Qt::black);
+    board_ = NewScene();
+    clean_ = NewScene();
 }
 
 void TfmLabirynt::DropScene()

@@ -69,11 +69,7 @@ void TfmHitman::MakeScene()
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     saucerPicture_ = ReadPicture(small ? kSaucerSmall : kSaucerBig);
     mask_ = ReadPicture(CEkran::MaskPath(small));
-    scene_ = QImage(areaWidth_, areaHeight_, QImage::Format_RGB32);
-    if (scene_.isNull())
-        throw CBlad(kResourcesMissing);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
+    scene_ = NewScene(background_);
 }
 
 void TfmHitman::DropScene()

@@ -7,7 +7,6 @@
 #include "platform/timeservice.h"
 #include "settings/_custgry.h"
 #include "shell/Cdisplay.h"
-#include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "words/_cslowa.h"
 #include "_chamowanie.h"
@@ -16,7 +15,6 @@
 #include <QPaintEvent>
 
 namespace {
-constexpr int kResourcesMissing = 1;
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the others
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Sel/mT_Sel_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Sel/mT_Sel_b.xji");
@@ -76,11 +74,7 @@ void TfmSelector::MakeScene()
 {
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
     // The scene shares the base's pixels until a round draws on it; the drag snapshot is made then.
-    base_ = QImage(QSize(designWidth_, designHeight_), QImage::Format_RGB32);
-    if (base_.isNull())
-        throw CBlad(kResourcesMissing);
-    base_.fill(Qt::black);
-    raster::Copy(base_, QPoint(0, 0), background_);
+    base_ = NewScene(background_);
     scene_ = base_;
 }
 

@@ -5,7 +5,6 @@
 #include "platform/hitarea.h"
 #include "platform/raster.h"
 #include "platform/timeservice.h"
-#include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 
 #include <QCoreApplication>
@@ -13,7 +12,6 @@
 
 namespace {
 
-constexpr int kResourcesMissing = 1;
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Odgl/mT_Odg_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Odgl/mT_Odg_b.xji");
 
@@ -122,11 +120,7 @@ TfmOdglosy::~TfmOdglosy()
 void TfmOdglosy::MakeScene()
 {
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
-    if (scene_.isNull())
-        throw CBlad(kResourcesMissing);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
+    scene_ = NewScene(background_);
     help_->Draw();
     stop_->Draw();
     for (const auto& button : buttons_)

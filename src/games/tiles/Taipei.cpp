@@ -8,7 +8,6 @@
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
 #include "shell/Cdisplay.h"
-#include "shell/_cblad.h"
 #include "shell/_specfunc.h"
 #include "words/_cslowa.h"
 
@@ -16,7 +15,6 @@
 
 namespace {
 constexpr int kStopNudgeX = 4;   // the stop button sits a little right of the help button
-constexpr int kResourcesMissing = 1;
 const QString kBackgroundSmall = QStringLiteral("Data/Intf/Tpi/mT_Tpi_s.xji");
 const QString kBackgroundBig = QStringLiteral("Data/Intf/Tpi/mT_Tpi_b.xji");
 
@@ -90,11 +88,7 @@ TfmTaiPei::~TfmTaiPei()
 void TfmTaiPei::MakeScene()
 {
     background_ = LoadBackground(kBackgroundSmall, kBackgroundBig);
-    scene_ = QImage(DesignSize(), QImage::Format_RGB32);
-    if (scene_.isNull())
-        throw CBlad(kResourcesMissing);
-    scene_.fill(Qt::black);
-    raster::Copy(scene_, QPoint(0, 0), background_);
+    scene_ = NewScene(background_);
 }
 
 void TfmTaiPei::DropScene()
