@@ -17,11 +17,16 @@ namespace wordlist {
 // The flags column of a differential word: it is never chosen by a game's settings.
 inline const QString kContrast = QStringLiteral("contrast");
 
+// The picture column of a word drawn by us (svg/NAME.svg beside the list) rather than taken from
+// the picture set; any other value names the set's file, its code points in hex joined by "-".
+inline const QString kOwnPicture = QStringLiteral("own");
+
 struct Entry {
     QString name;          // plain lower-case ASCII, the base of the word's file names ("lezak")
     QString split;         // letters each followed by ","; "_" marks a practised sound
     quint16 flags = 0;     // the glos:: bits; none for a differential word
     bool contrast = false; // a differential word of the maze rather than a practice word
+    QString picture;       // where its picture comes from: a picture set's file ("1f6b2") or kOwnPicture
     QString spoken;        // the word as it is said ("leżak"); may hold spaces
 };
 
@@ -67,12 +72,14 @@ inline bool HasLetters(const QString& split)
 
 }  // namespace detail
 
-// Lines "NAME SPLIT FLAGS SPOKEN", blank lines and "#" comments skipped; FLAGS is glos:: names
+// Lines "NAME SPLIT FLAGS PICTURE SPOKEN", blank lines and "#" comments skipped; FLAGS is glos:: names
 // joined by "|", or "contrast". Throws std::runtime_error naming the line when a line is malformed,
 // a practice word selects no group or no position, a name repeats, or the list is empty.
 inline QList<Entry> Parse(const QString& text)
 {
-    static const QRegularExpression kLine(QStringLiteral("^(\\S+)\\s+(\\S+)\\s+(\\S+)\\s+(\\S.*)$"));
+    static const QRegularExpression kLine(
+        QStringLiteral("^(\\S+)\\s+(\\S+)\\s+(\\S+)\\s+(\\S+)\\s+(\\S.*)$"));
+    static const QRegularExpression kPicture(QStringLiteral("^[0-9a-f]+(-[0-9a-f]+)*$"));
     static const QRegularExpression kName(QStringLiteral("^[a-z]+$"));
     constexpr quint16 kPositions = quint16(glos::Naglos | glos::Srodglos | glos::Wyglos);
     QList<Entry> entries;
@@ -85,13 +92,16 @@ inline QList<Entry> Parse(const QString& text)
             continue;
         const auto match = kLine.match(trimmed);
         if (!match.hasMatch())
-            detail::Fail(line, QStringLiteral("expected a name, a split, flags and the spoken word"));
+            detail::Fail(line, QStringLiteral("expected a name, a split, flags, a picture and the spoken word"));
         Entry entry;
         entry.name = match.captured(1);
         entry.split = match.captured(2);
-        entry.spoken = match.captured(4);
+        entry.picture = match.captured(4);
+        entry.spoken = match.captured(5);
         if (!kName.match(entry.name).hasMatch())
             detail::Fail(line, QStringLiteral("a file name must be plain lower-case ASCII letters"));
+        if (entry.picture != kOwnPicture && !kPicture.match(entry.picture).hasMatch())
+            detail::Fail(line, QStringLiteral("the picture must be \"own\" or a picture set's file name"));
         if (seen.contains(entry.name))
             detail::Fail(line, QStringLiteral("the word %1 is listed twice").arg(entry.name));
         if (!detail::HasLetters(entry.split))
