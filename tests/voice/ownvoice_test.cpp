@@ -151,17 +151,37 @@ TEST(SpokenItems, TheListIsExactlyTheSpeechTheGeneratorMakes)
     for (const ManifestEntry& entry : manifest.Entries())
         if (entry.group == "speech" && !entry.path.startsWith("Data/Smd.O/"))
             made.append(entry.path);
+    listed.sort();
+    made.sort();
     EXPECT_EQ(listed, made);
-    // Shown by what is said, with its Polish letters, in the view's groups.
+    // Shown by what is said, with its Polish letters, under its heading.
     const auto find = [&](const QString& path) {
         return *std::find_if(items.begin(), items.end(), [&](const SpokenItem& i) { return i.dataPath == path; });
     };
     EXPECT_EQ(find("Data/Smd/lezak.pw").text, QStringLiteral("leżak"));
-    EXPECT_EQ(find("Data/Smd/basen.pw").group, SpokenGroup::Words);
+    EXPECT_EQ(find("Data/Smd/basen.pw").section, QStringLiteral("Słowa do rozróżniania"));
     EXPECT_EQ(find("Data/Intf/Smd/g01.pw").text, QStringLiteral("Świetnie!"));
-    EXPECT_EQ(find("Data/Intf/Smd/g01.pw").group, SpokenGroup::Praise);
+    EXPECT_EQ(find("Data/Intf/Smd/g01.pw").section, QStringLiteral("Pochwały"));
     EXPECT_EQ(find("Data/Intf/Smd/b00.pw").text, QStringLiteral("Spróbuj jeszcze raz."));
-    EXPECT_EQ(find("Data/Intf/Smd/b00.pw").group, SpokenGroup::TryAgain);
+    EXPECT_EQ(find("Data/Intf/Smd/b00.pw").section, QStringLiteral("Spróbuj jeszcze raz"));
+}
+
+TEST(SpokenItems, AWordIsListedUnderItsFirstSoundGroupInPolishOrder)
+{
+    const auto items = SpokenItemsFrom(QStringLiteral("rak _r,a,k, Naglos|R own rak\n"
+                                                      "blok _b,_l,o,k, Naglos|INNE own blok\n"
+                                                      "lis _l,i,s, Naglos|LI own lis\n"
+                                                      "rolka _r,o,_l,k,a, Naglos|Srodglos|L|R own rolka\n"
+                                                      "ryba _r,y,b,a, Naglos|R own ryba\n"
+                                                      "sok _s,o,k, contrast own sok\n"
+                                                      "roza _r,ó,ż,a, Naglos|R own róża\n"),
+                                       QStringLiteral("g00|Brawo!"), QStringLiteral("b00|Jeszcze raz."));
+    QStringList seen;
+    for (const SpokenItem& item : items)
+        seen.append(item.section + ": " + item.text + " " + item.groups);
+    EXPECT_EQ(seen, QStringList({"L: rolka L, R", "R: rak R", QStringLiteral("R: róża R"), "R: ryba R", "LI: lis LI",
+                                 "inne: blok inne", QStringLiteral("Słowa do rozróżniania: sok "),
+                                 QStringLiteral("Pochwały: Brawo! "), "Spróbuj jeszcze raz: Jeszcze raz. "}));
 }
 
 TEST(SpokenItems, APhraseListWithAMistakeIsRefused)

@@ -1,6 +1,6 @@
-// The "Głos" view through real clicks, with the sound hardware as a double: hearing an item, a take
-// saved, refused as silence and stopped by its limit, the progress, a damaged recording and a
-// desktop without a microphone.
+// The "Głos" view through real clicks and keys, with the sound hardware as a double: hearing an item, a
+// take saved, refused as silence and stopped by its limit, the progress, a damaged recording, a desktop
+// without a microphone, and finding and recording items by typing alone.
 #include "platform/wavefile.h"
 #include "support/fakeaudioport.h"
 #include "support/fakes.h"
@@ -11,10 +11,13 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +46,10 @@ public:
         view = std::make_unique<VoiceView>(folder.Path(), std::move(port));
         view->resize(800, 600);
         view->show();
-        list = view->findChild<QTreeWidget*>("items");
+        view->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        list = view->findChild<QTreeView*>("items");
+        search = view->findChild<QLineEdit*>("search");
     }
     void Click(const char* button)
     {
@@ -52,18 +58,41 @@ public:
         QTest::mouseClick(b, Qt::LeftButton);
     }
     bool Enabled(const char* button) { return view->findChild<QPushButton*>(button)->isEnabled(); }
+    QModelIndex Find(const QString& text)
+    {
+        const auto* model = list->model();
+        const auto found = model->match(model->index(0, 0), Qt::DisplayRole, text, -1, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.size() == 1 ? found[0] : QModelIndex();
+    }
     void Choose(const QString& text)
     {
-        const auto found = list->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        ASSERT_EQ(found.size(), 1) << text.toStdString();
-        list->scrollToItem(found[0]);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found[0]).center());
+        const QModelIndex at = Find(text);
+        ASSERT_TRUE(at.isValid()) << text.toStdString();
+        list->scrollTo(at);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
     }
-    QString OwnColumn(const QString& text)
-    {
-        return list->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0)->text(VoiceView::kOwnColumn);
-    }
+    QString OwnColumn(const QString& text) { return Find(text).siblingAtColumn(VoiceView::kOwnColumn).data().toString(); }
     QString Label(const char* name) { return view->findChild<QLabel*>(name)->text(); }
+    QString Progress(int own) { return QStringLiteral("Własne nagrania: %1 z %2").arg(own).arg(view->Items().size()); }
+    // The items the list shows, top to bottom, and the heading each is under.
+    std::vector<int> Shown(QStringList* headings = nullptr)
+    {
+        std::vector<int> shown;
+        const auto* model = list->model();
+        for (int s = 0; s < model->rowCount(); ++s) {
+            const QModelIndex section = model->index(s, 0);
+            for (int r = 0; r < model->rowCount(section); ++r) {
+                shown.push_back(model->index(r, 0, section).data(Qt::UserRole).toInt());
+                if (headings)
+                    headings->append(section.data().toString());
+            }
+        }
+        return shown;
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
     // Speaks `pcm` into the microphone a chunk at a time, as the input delivers it.
     void Speak(const QByteArray& pcm)
     {
@@ -77,7 +106,8 @@ public:
     ProgramFolder folder{ProgramFolder::Assets::Generated};
     FakePort* port_;
     std::unique_ptr<VoiceView> view;
-    QTreeWidget* list;
+    QTreeView* list;
+    QLineEdit* search;
 };
 
 }  // namespace
@@ -86,7 +116,7 @@ TEST(VoiceView, RecordsHearsAndRemovesTheAdultsOwnVoice)
 {
     Harness h;
     const QString own = h.folder.File("Glos/Smd/lezak.pw");
-    EXPECT_EQ(h.Label("progress"), "Własne nagrania: 0 z 24");
+    EXPECT_EQ(h.Label("progress"), h.Progress(0));
     h.Choose(QStringLiteral("leżak"));
     EXPECT_EQ(h.Label("title"), QStringLiteral("leżak"));
     EXPECT_FALSE(h.Enabled("playOwn"));
@@ -105,7 +135,7 @@ TEST(VoiceView, RecordsHearsAndRemovesTheAdultsOwnVoice)
     EXPECT_FALSE(h.port_->capturing);
     EXPECT_EQ(SamplesOf(own), TrimAndNormalise(Take(300, 400, 300)));
     EXPECT_EQ(h.OwnColumn(QStringLiteral("leżak")), "tak");
-    EXPECT_EQ(h.Label("progress"), "Własne nagrania: 1 z 24");
+    EXPECT_EQ(h.Label("progress"), h.Progress(1));
     h.Click("play");
     EXPECT_EQ(h.port_->played, SamplesOf(own));
 
@@ -127,13 +157,13 @@ TEST(VoiceView, RecordsHearsAndRemovesTheAdultsOwnVoice)
     WaveInfo brawo;
     ASSERT_TRUE(ReadWaveFile(h.folder.File("Glos/Intf/Smd/g00.pw"), brawo));
     EXPECT_EQ(brawo.DurationMs(), VoiceView::kTakeLimitMs);
-    EXPECT_EQ(h.Label("progress"), "Własne nagrania: 2 z 24");
+    EXPECT_EQ(h.Label("progress"), h.Progress(2));
 
     h.Choose(QStringLiteral("leżak"));
     h.Click("remove");
     EXPECT_FALSE(QFile::exists(own));
     EXPECT_EQ(h.OwnColumn(QStringLiteral("leżak")), "—");
-    EXPECT_EQ(h.Label("progress"), "Własne nagrania: 1 z 24");
+    EXPECT_EQ(h.Label("progress"), h.Progress(1));
     h.Click("play");
     EXPECT_EQ(h.port_->played, SamplesOf(h.folder.File("Data/Smd/lezak.pw")));
 }
@@ -142,9 +172,9 @@ TEST(VoiceView, WithoutAMicrophoneItStillPlaysAndRemovesAndADamagedRecordingIsPa
 {
     Harness h(false);
     h.folder.Write("Glos/Intf/Smd/b01.pw", "RIFF, but no more");
-    h.view->Select(0);  // looks at the folder again
+    h.view->Rescan();
     EXPECT_EQ(h.OwnColumn("Oj, nie to."), "uszkodzone");
-    EXPECT_EQ(h.Label("progress"), "Własne nagrania: 0 z 24");
+    EXPECT_EQ(h.Label("progress"), h.Progress(0));
     h.Choose("Oj, nie to.");
     h.Click("play");
     EXPECT_EQ(h.port_->played, SamplesOf(h.folder.File("Data/Intf/Smd/b01.pw")));
@@ -157,4 +187,74 @@ TEST(VoiceView, WithoutAMicrophoneItStillPlaysAndRemovesAndADamagedRecordingIsPa
     h.Click("remove");
     EXPECT_FALSE(QFile::exists(h.folder.File("Glos/Intf/Smd/b01.pw")));
     EXPECT_EQ(h.OwnColumn("Oj, nie to."), "—");
+}
+
+TEST(VoiceView, EveryItemIsListedOnceUnderItsGroupFoundByTypingAndRecordedWithTheKeys)
+{
+    Harness h;
+    const std::vector<SpokenItem>& items = h.view->Items();
+    QStringList headings;
+    std::vector<int> all = h.Shown(&headings);
+    ASSERT_EQ(all.size(), items.size());
+    EXPECT_EQ(std::set<int>(all.begin(), all.end()).size(), items.size());
+    for (size_t i = 0; i < all.size(); ++i)
+        EXPECT_EQ(headings[qsizetype(i)], items[size_t(all[i])].section) << items[size_t(all[i])].text.toStdString();
+
+    // Typing filters by what is said, whatever the case; the keys never type into the box.
+    QTest::keyClick(h.search, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget(), h.search);
+    QTest::keyClicks(h.search, "LO");
+    std::vector<int> expected;
+    for (int i : all)
+        if (items[size_t(i)].text.toLower().contains("lo"))
+            expected.push_back(i);
+    ASSERT_GE(expected.size(), 2u);
+    EXPECT_EQ(h.Shown(), expected);
+    EXPECT_EQ(h.view->Current(), expected[0]);
+    EXPECT_EQ(h.Label("progress"), h.Progress(0));
+
+    // Record, stop, hear, next: the first item found by Ctrl+R twice, the next by Ctrl+R and Esc.
+    h.Key(Qt::Key_R);
+    ASSERT_TRUE(h.port_->capturing);
+    h.Speak(Take(200, 400, 200));
+    h.Key(Qt::Key_R);
+    EXPECT_FALSE(h.port_->capturing);
+    const QString first = h.folder.File("Glos/" + items[size_t(expected[0])].dataPath.mid(5));
+    EXPECT_EQ(SamplesOf(first), TrimAndNormalise(Take(200, 400, 200)));
+    EXPECT_EQ(h.Label("progress"), h.Progress(1));
+    h.Key(Qt::Key_P);
+    EXPECT_EQ(h.port_->played, SamplesOf(first));
+    h.Key(Qt::Key_N);
+    EXPECT_EQ(h.view->Current(), expected[1]);
+    EXPECT_EQ(h.Label("title"), items[size_t(expected[1])].text);
+    h.Key(Qt::Key_R);
+    h.Speak(Take(100, 300, 100, 9000));
+    h.Key(Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_FALSE(h.view->IsRecording());
+    EXPECT_TRUE(QFile::exists(h.folder.File("Glos/" + items[size_t(expected[1])].dataPath.mid(5))));
+    EXPECT_EQ(h.Label("progress"), h.Progress(2));
+    EXPECT_EQ(h.search->text(), "LO");
+
+    // A letter typed without its Polish mark finds the marked one.
+    const auto polish = std::find_if(items.begin(), items.end(), [](const SpokenItem& item) {
+        return item.text.contains(QRegularExpression(QStringLiteral("[ąćęłńóśźż]")));
+    });
+    ASSERT_NE(polish, items.end());
+    QString bare = polish->text.toUpper();
+    const QString marked = QStringLiteral("ĄĆĘŁŃÓŚŹŻ"), plain = QStringLiteral("ACELNOSZZ");
+    for (int i = 0; i < marked.size(); ++i)
+        bare.replace(marked[i], plain[i]);
+    h.search->selectAll();
+    QTest::keyClicks(h.search, bare);
+    const std::vector<int> found = h.Shown();
+    EXPECT_NE(std::find(found.begin(), found.end(), int(polish - items.begin())), found.end()) << bare.toStdString();
+
+    // With the whole list shown, "next without a recording" passes over a recorded item.
+    h.search->clear();
+    all = h.Shown();
+    const size_t at = size_t(std::find(all.begin(), all.end(), expected[1]) - all.begin());
+    ASSERT_TRUE(at >= 1 && at + 1 < all.size());
+    h.view->Select(all[at - 1]);
+    h.Key(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(h.view->Current(), all[at + 1]);
 }
