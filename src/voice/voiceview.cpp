@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -142,10 +143,20 @@ VoiceView::VoiceView(const QString& programFolder, std::unique_ptr<AudioPort> po
     list_->setModel(filter_);
     list_->setUniformRowHeights(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->header()->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
-    list_->header()->setSectionResizeMode(kGroupsColumn, QHeaderView::ResizeToContents);
-    list_->header()->setSectionResizeMode(kOwnColumn, QHeaderView::ResizeToContents);
+    // The narrow columns are as wide as the longest text they can hold, worked out once rather than
+    // measured row by row whenever a row changes.
+    const QFontMetrics metrics(list_->font());
+    const int padding = metrics.horizontalAdvance(QStringLiteral("MM"));
+    int groupsWidth = metrics.horizontalAdvance(model_->headerData(kGroupsColumn, Qt::Horizontal).toString());
+    for (const SpokenItem& item : items_)
+        groupsWidth = std::max(groupsWidth, metrics.horizontalAdvance(item.groups));
+    int ownWidth = metrics.horizontalAdvance(model_->headerData(kOwnColumn, Qt::Horizontal).toString());
+    for (const QString& text : {OwnText(false, true), QStringLiteral("000 z 000")})
+        ownWidth = std::max(ownWidth, metrics.horizontalAdvance(text));
     list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
+    list_->header()->resizeSection(kGroupsColumn, groupsWidth + padding);
+    list_->header()->resizeSection(kOwnColumn, ownWidth + padding);
     list_->expandAll();
 
     title_ = new QLabel(this);
@@ -341,7 +352,10 @@ void VoiceView::UpdateRow(int item)
     const OwnState state = StateOf(item);
     states_[size_t(item)] = state;
     QStandardItem* row = rows_[size_t(item)];
-    row->parent()->child(row->row(), kOwnColumn)->setText(OwnText(state == OwnState::Present, state == OwnState::Damaged));
+    QStandardItem* own = row->parent()->child(row->row(), kOwnColumn);
+    const QString text = OwnText(state == OwnState::Present, state == OwnState::Damaged);
+    if (own->text() != text)  // a change makes the list look at its rows again
+        own->setText(text);
 }
 
 void VoiceView::UpdateCounts()
@@ -350,7 +364,10 @@ void VoiceView::UpdateCounts()
         int own = 0;
         for (int r = 0; r < section->rowCount(); ++r)
             own += states_[size_t(section->child(r)->data(SpokenItemFilter::kItemRole).toInt())] == OwnState::Present;
-        model_->item(section->row(), kOwnColumn)->setText(QStringLiteral("%1 z %2").arg(own).arg(section->rowCount()));
+        QStandardItem* count = model_->item(section->row(), kOwnColumn);
+        const QString text = QStringLiteral("%1 z %2").arg(own).arg(section->rowCount());
+        if (count->text() != text)
+            count->setText(text);
     }
     progress_->setText(QStringLiteral("Własne nagrania: %1 z %2").arg(OwnCount()).arg(items_.size()));
 }
