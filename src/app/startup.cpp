@@ -221,7 +221,9 @@ void Startup::OpenSession(const Child* child)
     }
     FormOProgramie = std::make_unique<TFormOProgramie>();
     FormKomunikat = std::make_unique<TFormKomunikat>(mainWindow_.get());
-    FormBramka = std::make_unique<TFormBramka>(mainWindow_.get());
+    // Only the locked mode asks the adult's question; without it the start costs nothing more.
+    if (kiosk_)
+        FormBramka = std::make_unique<TFormBramka>(mainWindow_.get());
     if (child)
         mainWindow_->SetChild(child->name, child->picture, children_.children.size() >= 2);
     mainWindow_->SetKiosk(kiosk_);
