@@ -22,5 +22,7 @@ int main(int argc, char** argv)
     RandomSource random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     ServicesScope services({&time, &sound, &random});
     Startup startup(LocateProgramFolders(QCoreApplication::applicationDirPath()), SingleInstance::DefaultFolder());
+    // --kiosk: the locked mode for this start, whatever the adult's program has set.
+    startup.SetKiosk(QCoreApplication::arguments().contains(QStringLiteral("--kiosk")));
     return startup.Run();
 }

@@ -3,6 +3,7 @@
 // puts the working folder back. Every failure that ends the program is shown here.
 #pragma once
 
+#include "shell/childlist.h"
 #include "shell/programfolders.h"
 
 #include <QString>
@@ -20,7 +21,8 @@ public:
     static constexpr char kTitle[] = "Brimbola Cz.IV Demo";
 
     // `folders`: where Data/ is read from and where statistics, recordings and the settings are
-    // written. `lockFolder`: where the single-instance lock lives.
+    // written (with several children, each child's in its own folder, see childlist.h).
+    // `lockFolder`: where the single-instance lock lives.
     Startup(ProgramFolders folders, QString lockFolder);
     // A program folder that holds both, as a portable copy's.
     Startup(const QString& programFolder, QString lockFolder)
@@ -40,8 +42,19 @@ public:
     int Run();
 
     TFormMain* MainWindow() const { return mainWindow_.get(); }
+    // The locked mode (--kiosk); the adult's program can also turn it on for every start.
+    void SetKiosk(bool kiosk) { kioskOption_ = kiosk; }
+    bool Kiosk() const { return kiosk_; }
+    // The child who plays now; none while the user folder is nobody's in particular.
+    const Child* CurrentChild() const { return children_.Find(childId_); }
 
 private:
+    // Chooses the child (the chooser when there are several) and opens the menu for that child.
+    // False when the program must end (nobody chosen, or a failure that was shown).
+    bool StartSession(bool atStart);
+    void OpenSession(const Child* child);
+    void CloseSession();
+    int ChooseChild(bool atStart);
     void RaiseFromAnotherCopy();
     void ShowFailure(std::exception_ptr failure);
     void RestoreWorkingFolder();
@@ -51,6 +64,11 @@ private:
     QString startDir_;
     bool startDirSaved_ = false;
     bool finished_ = false;
+    bool kioskOption_ = false;
+    bool kiosk_ = false;
+    bool switchRequested_ = false;
+    ChildList children_;
+    int childId_ = -1;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<TFormMain> mainWindow_;
     std::unique_ptr<GameContext> gameContext_;

@@ -1,6 +1,7 @@
 // The main menu (see Fmmain.h).
 #include "Fmmain.h"
 
+#include "Fmbramka.h"
 #include "Fmkomunikat.h"
 #include "Fmoprogramie.h"
 #include "Fmsplashscreen.h"
@@ -26,8 +27,10 @@
 #include "words/_cslowa.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -189,6 +192,9 @@ void TFormMain::SelectTabAt(int y)
     const int tab = TabAt(y, Display.IsSmall());
     if (tab == 0 || tab == Zakladka)
         return;
+    if (kiosk_ && tab == kRecordingsTab && !PassAdultGate())
+        return;
+    settingsOpen_ = false;
     Zakladka = qint16(tab);
     IniFile(UserFile(kSettingsFile)).WriteInteger(QStringLiteral("DaneProgramu"), QStringLiteral("Zakladka"), Zakladka);
     A_Zakladka();
@@ -213,9 +219,104 @@ void TFormMain::A_Zakladka()
             caption.Draw(Canvas());
         ShowRows();
     }
+    DrawChildCard();
     for (CPrzyciskP* b : buttons_)
         b->Paint();
     update();
+}
+
+void TFormMain::SetChild(const QString& name, const QString& picture, bool canSwitch)
+{
+    childName_ = name;
+    canSwitch_ = canSwitch;
+    childPicture_ = QImage();
+    const QString path = "Data/Bion/" + picture + (Display.IsSmall() ? "_shs.xji" : "_shb.xji");
+    if (!picture.isEmpty() && QFileInfo::exists(path)) {
+        try {
+            childPicture_ = DecodeJpegFile(path);
+        } catch (const ImageError&) {
+            // The name alone says whose session it is.
+        }
+    }
+    const int x0 = Display.OffsetX, y0 = Display.OffsetY, w = Display.DesignWidth, h = Display.DesignHeight;
+    // In the band left of the board, under the cloud.
+    const int cardW = w * 94 / 1024;
+    childCard_ = name.isEmpty() ? QRect() : QRect(x0 + w * 8 / 1024, y0 + h * 150 / 768, cardW, cardW * 3 / 2);
+    A_Zakladka();
+}
+
+void TFormMain::DrawChildCard()
+{
+    if (childCard_.isEmpty())
+        return;
+    QPainter p(&Canvas());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect r = childCard_;
+    const QColor text(0x3D, 0x2C, 0x4E);
+    p.setPen(QPen(text, 2));
+    p.setBrush(QColor(0xFF, 0xFB, 0xF0));
+    p.drawRoundedRect(QRectF(r).adjusted(1, 1, -1, -1), r.width() / 8.0, r.width() / 8.0);
+    const int pad = r.width() / 12;
+    const QRect pictureArea(r.left() + pad, r.top() + pad, r.width() - 2 * pad, r.width() - 2 * pad);
+    if (!childPicture_.isNull()) {
+        QRect at(QPoint(), childPicture_.size().scaled(pictureArea.size(), Qt::KeepAspectRatio));
+        at.moveCenter(pictureArea.center());
+        p.drawImage(at, childPicture_);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x4E, 0xA8, 0xDE));
+        p.drawEllipse(pictureArea);
+    }
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
+    font.setBold(true);
+    font.setPixelSize(std::max(9, r.width() / 7));
+    p.setFont(font);
+    p.setPen(text);
+    const int lineH = QFontMetrics(font).height();
+    const QRect nameBox(r.left() + 3, pictureArea.bottom() + pad / 2, r.width() - 6, lineH);
+    p.drawText(nameBox, Qt::AlignCenter, QFontMetrics(font).elidedText(childName_, Qt::ElideRight, nameBox.width()));
+    if (canSwitch_) {
+        font.setPixelSize(std::max(8, r.width() / 9));
+        p.setFont(font);
+        p.setPen(QColor(0x2A, 0x6F, 0xB0));
+        p.drawText(QRect(r.left(), nameBox.bottom() + 1, r.width(), r.bottom() - nameBox.bottom() - 2), Qt::AlignCenter,
+                   QStringLiteral("zmień"));
+    }
+}
+
+void TFormMain::A_ZmienDziecko()
+{
+    if (!canSwitch_ || busy_)
+        return;
+    if (kiosk_ && !PassAdultGate())
+        return;
+    emit SwitchChildRequested();
+}
+
+void TFormMain::SetKiosk(bool kiosk)
+{
+    kiosk_ = kiosk;
+    if (kiosk)
+        setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+bool TFormMain::SettingsOpen()
+{
+    if (!kiosk_ || settingsOpen_)
+        return true;
+    settingsOpen_ = PassAdultGate();
+    return settingsOpen_;
+}
+
+void TFormMain::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && childCard_.contains(event->position().toPoint())) {
+        A_ZmienDziecko();
+        return;
+    }
+    CWindowBase::mousePressEvent(event);
 }
 
 void TFormMain::ShowRows()
@@ -264,7 +365,7 @@ bool TFormMain::IsChecked(Row which, int index, const CUstGry& settings) const
 
 void TFormMain::Change(Row which, int index)
 {
-    if (!GameOfTab(Zakladka))
+    if (!GameOfTab(Zakladka) || !SettingsOpen())
         return;
     CUstGry& settings = SettingsOf(Zakladka);
     const int bit = layout_[which][size_t(index)].bit;
@@ -324,6 +425,7 @@ void TFormMain::A_Start()
             return;
         }
     }
+    settingsOpen_ = false;
     if (CModalWindow* window = gameWindows_[size_t(tab)]) {
         recordings_->BeforeGame();
         window->ShowModal();
@@ -358,6 +460,19 @@ void TFormMain::keyPressEvent(QKeyEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    // In the locked mode the exit button, Esc, Alt+F4 and the window manager's close all end here:
+    // only past the gate does the program end.
+    if (kiosk_ && !leaving_) {
+        if (FormBramka && FormBramka->IsShownModally()) {
+            event->ignore();
+            return;
+        }
+        if (!PassAdultGate()) {
+            event->ignore();
+            return;
+        }
+        leaving_ = true;
+    }
     // Vanish at once, before anything slow happens on the way out.
     resize(width(), 1);
     event->accept();

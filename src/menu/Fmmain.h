@@ -1,7 +1,10 @@
 // The main menu: the tab strip of five games and the recordings, the chosen game's settings as
 // three rows of check buttons (how many tasks, which sound groups, where the sound stands), and the
 // about, exit and start buttons. Starting opens the game's window modally; Esc or the exit button
-// ends the program. Its first showing hands over from the splash window.
+// ends the program. Its first showing hands over from the splash window. With several children it
+// shows whose session it is, and a press on that child's card goes back to the chooser; in the
+// locked mode leaving, the settings rows, the recordings tab and the change of child ask the adult's
+// gate first.
 #pragma once
 
 #include "gfx/_cobiektgraficzny.h"
@@ -40,6 +43,17 @@ public:
     void SetWords(CSlowa* words) { words_ = words; }
     // The settings record of a game tab (1 to 5).
     static CUstGry& SettingsOf(int tab);
+    // The child who plays: name and picture on the child's card; `canSwitch`: a press on the
+    // card asks for another child.
+    void SetChild(const QString& name, const QString& picture, bool canSwitch);
+    QString ChildName() const { return childName_; }
+    QRect ChildCard() const { return childCard_; }
+    // The locked mode: the window fills the screen and the adult's gate guards what a child must
+    // not change.
+    void SetKiosk(bool kiosk);
+    bool Kiosk() const { return kiosk_; }
+    // A press on the child's card.
+    void A_ZmienDziecko();
 
     // The actions of the window.
     void A_Zakladka();
@@ -64,6 +78,7 @@ public:
 
 signals:
     void Closed();
+    void SwitchChildRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -71,6 +86,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     struct RowButton {
@@ -86,6 +102,10 @@ private:
     void Change(Row which, int index);
     void SaveSettings(const CUstGry& settings) const;
     void HandOverFromSplash();
+    void DrawChildCard();
+    // In the locked mode, the gate for the settings rows: passed once, they stay open until a game
+    // starts or the tab changes.
+    bool SettingsOpen();
 
     QImage background_;
     std::array<QImage, kTabs> tabPictures_;
@@ -101,4 +121,11 @@ private:
     QPoint stripAt_;
     bool busy_ = false;
     bool firstPaintDone_ = false;
+    QString childName_;
+    QImage childPicture_;
+    QRect childCard_;
+    bool canSwitch_ = false;
+    bool kiosk_ = false;
+    bool settingsOpen_ = false;
+    bool leaving_ = false;
 };

@@ -1,6 +1,7 @@
 // One copy of the program per desktop session (see singleinstance.h).
 #include "singleinstance.h"
 
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
@@ -8,8 +9,14 @@
 #include <QThread>
 
 namespace {
-constexpr char kLockName[] = "Brimbola Cz.IV Demo MUTEX.lock";
-constexpr char kSocketName[] = "Brimbola Cz.IV Demo.socket";
+constexpr char kLockName[] = "Brimbola Cz.IV Demo MUTEX";
+constexpr char kSocketName[] = "Brimbola Cz.IV Demo";
+constexpr int kKeyLength = 16;
+
+QString Keyed(const char* name, const QString& key)
+{
+    return QString::fromLatin1(name) + (key.isEmpty() ? QString() : QLatin1Char(' ') + key);
+}
 constexpr char kRaise[] = "raise\n";
 constexpr char kRaised[] = "raised\n";
 }  // namespace
@@ -22,8 +29,21 @@ QString SingleInstance::DefaultFolder()
     return folder;
 }
 
-SingleInstance::SingleInstance(QString folder)
-    : lockPath_(folder + "/" + kLockName), socketPath_(folder + "/" + kSocketName)
+QString SingleInstance::KeyOf(const QString& userFolder)
+{
+    const QString canonical = QDir(userFolder).canonicalPath();
+    const QString path = canonical.isEmpty() ? QDir::cleanPath(QDir(userFolder).absolutePath()) : canonical;
+    return QString::fromLatin1(
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(kKeyLength));
+}
+
+QString SingleInstance::LockName(const QString& key)
+{
+    return Keyed(kLockName, key) + QStringLiteral(".lock");
+}
+
+SingleInstance::SingleInstance(QString folder, const QString& key)
+    : lockPath_(folder + "/" + LockName(key)), socketPath_(folder + "/" + Keyed(kSocketName, key) + ".socket")
 {
     QDir().mkpath(folder);
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::Answer);

@@ -17,8 +17,9 @@ public:
         OtherSilent,  // another copy holds the lock but does not answer
     };
 
-    // `folder`: where the lock and the socket live (the user's runtime folder by default).
-    explicit SingleInstance(QString folder = DefaultFolder());
+    // `folder`: where the lock and the socket live (the user's runtime folder by default). `key`
+    // tells apart the copies that may run side by side: one per user folder (KeyOf).
+    explicit SingleInstance(QString folder = DefaultFolder(), const QString& key = QString());
     ~SingleInstance() override;
 
     // Takes the lock, or asks the copy that holds it to come to the front, waiting up to
@@ -30,6 +31,10 @@ public:
     std::function<void()> onRaiseRequest;
 
     static QString DefaultFolder();
+    // The key of the copies that write into `userFolder`: two paths to one folder give one key.
+    static QString KeyOf(const QString& userFolder);
+    // The lock file's name for `key`.
+    static QString LockName(const QString& key = QString());
 
 private:
     void Answer();

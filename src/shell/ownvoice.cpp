@@ -12,7 +12,7 @@ const QString kDataPrefix = QStringLiteral("Data/");
 
 QString OwnVoiceFolder()
 {
-    return UserFile(QStringLiteral("Glos"));
+    return SharedUserFile(QStringLiteral("Glos"));
 }
 
 QString OwnVoicePath(const QString& dataPath)

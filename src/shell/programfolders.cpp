@@ -17,6 +17,7 @@ constexpr char kUserFolderName[] = "brimbola";
 constexpr char kSettings[] = "Data/data.ini";
 
 QString userFolder;
+QString sharedFolder;
 }  // namespace
 
 ProgramFolders LocateProgramFolders(const QString& executableFolder)
@@ -55,7 +56,18 @@ QString UserFile(const QString& relative)
     return userFolder.isEmpty() ? relative : userFolder + "/" + relative;
 }
 
+QString SharedUserFile(const QString& relative)
+{
+    return sharedFolder.isEmpty() ? relative : sharedFolder + "/" + relative;
+}
+
 void SetUserFolder(const QString& folder)
+{
+    userFolder = folder;
+    sharedFolder = folder;
+}
+
+void SetChildFolder(const QString& folder)
 {
     userFolder = folder;
 }

@@ -29,5 +29,11 @@ void PrepareUserFolder(const ProgramFolders& folders);
 
 // A file or folder of the running program's user folder ("prgst4.stt", "Nagrane", "Data/data.ini").
 // Until start-up names the folder, the name itself: relative to the working folder, as before.
+// With several children, the chosen child's folder (see childlist.h).
 QString UserFile(const QString& relative);
+// What all children share, the adult's own voice (Glos/): always in the user folder itself.
+QString SharedUserFile(const QString& relative);
+// Names the user folder, which is also the first child's folder.
 void SetUserFolder(const QString& folder);
+// Names the folder of the child who plays now; the shared files stay in the user folder.
+void SetChildFolder(const QString& folder);

@@ -218,3 +218,16 @@ std::vector<WeekSeries> WeeklyShares(const std::vector<StatRecord>& records, con
     }
     return result;
 }
+
+SummaryRow TotalOf(const std::vector<StatRecord>& records, const QTimeZone& zone)
+{
+    const Summary period = Summarize(records, RecordFilter{}, zone);
+    SummaryRow total;
+    for (const StatRecord& r : records) {
+        total.all.Add(r);
+        const QDate day = LocalDate(r, zone);
+        if (day.isValid() && period.secondHalfFrom.isValid())
+            (day < period.secondHalfFrom ? total.firstHalf : total.secondHalf).Add(r);
+    }
+    return total;
+}

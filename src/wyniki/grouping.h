@@ -65,6 +65,9 @@ struct Summary {
     std::vector<SummaryRow> rows;  // only cells with games, in the order of the names
 };
 Summary Summarize(const std::vector<StatRecord>& records, const RecordFilter& filter, const QTimeZone& zone);
+// Every game of a file in one row (group and position 0), its halves split as the summary splits
+// the whole period: a child's totals beside another's.
+SummaryRow TotalOf(const std::vector<StatRecord>& records, const QTimeZone& zone);
 // "↑ +12 pkt" and the like; "—" without a trend.
 QString TrendText(std::optional<double> points);
 

@@ -1,7 +1,9 @@
 // brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
 // a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
 // and phrases the games say. "--csv OUT" writes the CSV without a window.
+#include "childrenview.h"
 #include "recorder/wavedevice.h"
+#include "shell/childlist.h"
 #include "shell/programfolders.h"
 #include "statfile.h"
 #include "tables.h"
@@ -9,6 +11,7 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -72,18 +75,39 @@ int main(int argc, char** argv)
     parser.addOption(csv);
     parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Plik wyników (domyślnie prgst4.stt obok programu)."),
                                  QStringLiteral("[plik]"));
+    const QCommandLineOption child(QStringLiteral("child"),
+                                   QStringLiteral("Wyniki dziecka o tym imieniu (z listy dzieci), zamiast pliku."),
+                                   QStringLiteral("IMIĘ"));
+    parser.addOption(child);
     parser.process(*app);
     const QStringList given = parser.positionalArguments();
-    const QString path = given.isEmpty() ? DefaultStatFilePath() : given.first();
+    const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
+    QString path = given.isEmpty() ? DefaultStatFilePath() : given.first();
+    if (parser.isSet(child)) {
+        ChildList list;
+        ReadChildList(folders.user, list);
+        const Child* named = list.FindByName(parser.value(child));
+        if (!named) {
+            Complain(QStringLiteral("Nie ma dziecka „%1” na liście dzieci.").arg(parser.value(child)));
+            return kFailed;
+        }
+        path = ChildFolder(folders.user, named->id) + QStringLiteral("/prgst4.stt");
+    }
     if (parser.isSet(csv))
         return WriteCsv(path, parser.value(csv));
 
     // The own recordings of the spoken words and phrases are kept where the games look for them.
-    const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
     SetUserFolder(folders.user);
     TfmWyniki window;
+    auto* children = new ChildrenView(folders.user, folders.data);
+    window.AddView(children, QStringLiteral("Dzieci"));
+    QObject::connect(children, &ChildrenView::ListChanged, &window, &TfmWyniki::ReloadChildren);
     window.AddView(new VoiceView(folders.data, NewDesktopAudioPort()), QStringLiteral("Głos"));
-    window.OpenFile(path);
+    // A file named on the command line is shown as it is; else the child shown last, if any.
+    if (given.isEmpty() && !parser.isSet(child))
+        window.UseChildren(folders.user);
+    if (window.ChildBox()->count() == 0)
+        window.OpenFile(path);
     window.show();
     return app->exec();
 }

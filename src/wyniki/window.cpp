@@ -2,12 +2,14 @@
 #include "window.h"
 
 #include "chart.h"
+#include "shell/childlist.h"
 #include "report.h"
 #include "tables.h"
 
 #include <QAction>
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -92,6 +94,18 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     open->setShortcut(QKeySequence::Open);
     bar->addAction(QStringLiteral("Zapisz tabelę jako CSV…"), this, &TfmWyniki::A_EksportCsv);
     bar->addAction(QStringLiteral("Raport PDF…"), this, &TfmWyniki::A_RaportPdf);
+    bar->addSeparator();
+    auto* childRow = new QWidget(bar);
+    auto* childLayout = new QHBoxLayout(childRow);
+    childLayout->setContentsMargins(6, 0, 6, 0);
+    childLayout->addWidget(new QLabel(QStringLiteral("Dziecko:"), childRow));
+    childBox_ = new QComboBox(childRow);
+    childBox_->setObjectName(QStringLiteral("child"));
+    childBox_->setMinimumContentsLength(16);
+    childLayout->addWidget(childBox_);
+    childChoice_ = bar->addWidget(childRow);
+    childChoice_->setVisible(false);
+    connect(childBox_, &QComboBox::activated, this, &TfmWyniki::ShowChild);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -156,6 +170,47 @@ TfmWyniki::TfmWyniki(QWidget* parent)
 }
 
 TfmWyniki::~TfmWyniki() = default;
+
+void TfmWyniki::UseChildren(const QString& userFolder)
+{
+    userFolder_ = userFolder;
+    ReloadChildren();
+}
+
+void TfmWyniki::ReloadChildren()
+{
+    if (userFolder_.isEmpty())
+        return;
+    ChildList list;
+    ReadChildList(userFolder_, list);
+    const QVariant shown = childBox_->currentData();
+    const QSignalBlocker quiet(childBox_);
+    childBox_->clear();
+    for (const Child& c : list.children)
+        childBox_->addItem(c.name, c.id);
+    childChoice_->setVisible(!list.children.empty());
+    if (list.children.empty())
+        return;
+    int index = childBox_->findData(shown.isValid() ? shown : QVariant(list.lastViewed));
+    if (index < 0)
+        index = 0;
+    childBox_->setCurrentIndex(index);
+    if (!shown.isValid() || childBox_->currentData() != shown)
+        ShowChild(index);
+}
+
+void TfmWyniki::ShowChild(int index)
+{
+    const int id = childBox_->itemData(index).toInt();
+    OpenFile(ChildFolder(userFolder_, id) + QStringLiteral("/prgst4.stt"));
+    setWindowTitle(kTitle + QStringLiteral(" - ") + childBox_->itemText(index));
+    // The next start opens on this child; a list that cannot be read is left as it is.
+    ChildList list;
+    if (ReadChildList(userFolder_, list) == ChildListState::Read && list.lastViewed != id) {
+        list.lastViewed = id;
+        WriteChildList(userFolder_, list);
+    }
+}
 
 void TfmWyniki::AddView(QWidget* view, const QString& title)
 {

@@ -11,7 +11,9 @@ class GamesFilter;
 class GamesModel;
 class QChart;
 class QChartView;
+class QAction;
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QTabWidget;
@@ -35,6 +37,13 @@ public:
     QTableView* SummaryView() const { return summaryView_; }
     QChart* Chart() const { return chart_; }
     QTabWidget* Tabs() const { return tabs_; }
+    // With several children: a choice of child over the results, each child's statistics file in
+    // `userFolder`'s children's folders, starting on the child shown last. Without children the
+    // choice stays hidden.
+    void UseChildren(const QString& userFolder);
+    // Reads the list again (after the page of children changed it), keeping the child shown.
+    void ReloadChildren();
+    QComboBox* ChildBox() const { return childBox_; }
     // Another view of the program beside the results, as a page of its own; the window owns it.
     void AddView(QWidget* view, const QString& title);
     QTabWidget* Views() const { return views_; }
@@ -60,7 +69,12 @@ private:
     void SaveAs(const QString& title, const QString& suffix, const QString& kinds,
                 bool (TfmWyniki::*write)(const QString&));
 
+    void ShowChild(int index);
+
     QString path_;
+    QString userFolder_;
+    QComboBox* childBox_ = nullptr;
+    QAction* childChoice_ = nullptr;
     QString notes_;  // what the status bar says about the file itself
     GamesModel* games_;
     GamesFilter* filter_;

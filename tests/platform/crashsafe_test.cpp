@@ -7,6 +7,7 @@
 #include "platform/wavefile.h"
 #include "recorder/_cnagdata.h"
 #include "results/_cstatrec.h"
+#include "shell/childlist.h"
 #include "support/crashwriter.h"
 #include "support/fakeservices.h"
 
@@ -146,6 +147,32 @@ TEST_F(CrashSafe, TheRecordingsCatalogueHoldsTheOldOrTheNewContent)
             day = told;
     }
     EXPECT_GE(day, kEnoughWrites);
+}
+
+TEST_F(CrashSafe, TheListOfChildrenHoldsTheOldOrTheNewListAndEveryChildsFilesStayWhole)
+{
+    ChildList list;
+    list.children = {{kFirstChildId, QStringLiteral("Zosia"), QStringLiteral("las")},
+                     {crashwriter::kRenamedChild, crashwriter::ChildName(0), QString()}};
+    list.nextId = 2;
+    ASSERT_TRUE(WriteChildList(dir.path(), list));
+    ASSERT_TRUE(QDir().mkpath(File("Dzieci/1")));
+    Write(File("prgst4.stt"), "Zosia's");
+    Write(File("Dzieci/1/prgst4.stt"), "the other's");
+    qint64 renamed = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const qint64 told = RunAndKill({"children", dir.path().toStdString()}, 20000, renamed);
+        ChildList read;
+        ASSERT_EQ(ReadChildList(dir.path(), read), ChildListState::Read) << "kill " << kill;
+        ASSERT_EQ(read.children.size(), 2u);
+        EXPECT_EQ(read.children[0].name, "Zosia");
+        const qint64 now = crashwriter::NumberOfChildName(read.children[1].name);
+        ASSERT_TRUE(now == told || now == told + 1) << "kill " << kill << ": " << now << ", told " << told;
+        renamed = now;
+    }
+    EXPECT_EQ(Bytes(File("prgst4.stt")), "Zosia's");
+    EXPECT_EQ(Bytes(File("Dzieci/1/prgst4.stt")), "the other's");
+    EXPECT_GE(renamed, kEnoughWrites);
 }
 
 TEST_F(CrashSafe, TheStatisticsFileHoldsItsHeaderAndRecordsInPlace)

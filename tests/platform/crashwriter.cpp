@@ -6,6 +6,7 @@
 #include "recorder/_cnagrywanie.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
+#include "shell/childlist.h"
 #include "support/crashwriter.h"
 #include "support/fakeservices.h"
 
@@ -100,9 +101,19 @@ private:
         ::pause();
 }
 
+[[noreturn]] void RenameChildren(const QString& folder)
+{
+    ChildList list;
+    ReadChildList(folder, list);
+    QString problem;
+    for (qint64 n = crashwriter::NumberOfChildName(list.Find(crashwriter::kRenamedChild)->name);;)
+        if (RenameChild(folder, list, crashwriter::kRenamedChild, crashwriter::ChildName(n + 1), QString(), &problem))
+            Tell(std::to_string(++n));
+}
+
 }  // namespace
 
-// crashwriter settings|catalogue|statistics|recording FOLDER [TAKE]
+// crashwriter settings|catalogue|statistics|recording|children FOLDER [TAKE]
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -118,6 +129,8 @@ int main(int argc, char** argv)
         WriteCatalogue(folder, services);
     if (what == "statistics")
         WriteStatistics(folder);
+    if (what == "children")
+        RenameChildren(folder);
     if (what == "recording")
         Record(folder, argc > 3 ? std::stoi(argv[3]) : 0);
     return 2;

@@ -280,7 +280,7 @@ TEST(Startup, ASecondCopyEndsAtOnceWhileTheFirstRuns)
     RecordingMessageBoxes boxes;
     QLockFile hung(QTemporaryDir().path());
     QTemporaryDir otherFolder;
-    QLockFile held(otherFolder.filePath("Brimbola Cz.IV Demo MUTEX.lock"));
+    QLockFile held(otherFolder.filePath(SingleInstance::LockName(SingleInstance::KeyOf(first.folder.Path()))));
     ASSERT_TRUE(held.tryLock(0));
     Startup second(first.folder.Path(), otherFolder.path());
     EXPECT_FALSE(second.Begin());

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
+#include <QString>
 #include <QtEndian>
 
 namespace crashwriter {
@@ -18,6 +19,16 @@ constexpr char kRecordingFile[] = "Nagranie0.wav";
 constexpr qint64 kRecordingMs = 20000;
 constexpr qint64 kChunkMs = 100;
 inline const QDate kFirstDay{2027, 1, 1};
+// The child the list writer renames, over and over: "Dziecko 1", "Dziecko 2", ...
+constexpr int kRenamedChild = 1;
+inline QString ChildName(qint64 n)
+{
+    return QStringLiteral("Dziecko %1").arg(n);
+}
+inline qint64 NumberOfChildName(const QString& name)
+{
+    return name.section(QLatin1Char(' '), 1).toLongLong();
+}
 
 inline QDateTime DayStart(qint64 day)
 {

@@ -1,6 +1,8 @@
 // The viewer's window: a file opens into the table, the summary and the chart; the filters narrow
 // them through real clicks; a foreign file leaves an empty view with its message; both exports write.
+#include "wyniki/childrenview.h"
 #include "wyniki/window.h"
+#include "shell/childlist.h"
 #include "wyniki/tables.h"
 #include "settings/_custgry.h"
 #include "support/programfolder.h"
@@ -8,6 +10,7 @@
 
 #include <QChart>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -99,4 +102,43 @@ TEST(ResultsWindow, OpensAFileFiltersAndExports)
     EXPECT_TRUE(window.Problem()->text().contains("nie jest plikiem wyników"));
     EXPECT_EQ(shown->rowCount(), 0);
     EXPECT_EQ(window.Chart()->series().size(), 0);
+}
+
+TEST(ResultsWindow, ShowsTheChosenChildsResultsRemembersTheChildAndEveryChildsTotals)
+{
+    ProgramFolder folder;
+    ChildList list;
+    list.children = {{kFirstChildId, QStringLiteral("Zosia"), QString()}, {1, QStringLiteral("Staś"), QString()}};
+    list.nextId = 2;
+    ASSERT_TRUE(WriteChildList(folder.Path(), list));
+    folder.Write("prgst4.stt", EightWeeks());
+    folder.Write("Dzieci/1/prgst4.stt",
+                 statbytes::Header() + statbytes::Record({.startUtc = QDateTime(QDate(2027, 3, 1), QTime(9, 0), Qt::UTC),
+                                                          .groups = quint16(glos::L), .positions = quint16(glos::Naglos),
+                                                          .correct = 3, .wrong = 1}));
+    {
+        TfmWyniki window;
+        window.UseChildren(folder.Path());
+        EXPECT_EQ(window.ChildBox()->count(), 2);
+        EXPECT_EQ(window.ChildBox()->currentText(), "Zosia");
+        EXPECT_EQ(window.GamesView()->model()->rowCount(), 16);
+        window.ChildBox()->setCurrentIndex(1);
+        emit window.ChildBox()->activated(1);
+        EXPECT_EQ(window.GamesView()->model()->rowCount(), 1);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Wyniki - Staś"));
+    }
+    TfmWyniki again;
+    again.UseChildren(folder.Path());
+    EXPECT_EQ(again.ChildBox()->currentText(), QStringLiteral("Staś")) << "the child shown last";
+    EXPECT_EQ(again.GamesView()->model()->rowCount(), 1);
+
+    ChildrenView children(folder.Path(), folder.Path());
+    const QAbstractItemModel* totals = children.Table()->model();
+    ASSERT_EQ(totals->rowCount(), 2);
+    const auto cell = [&](int row, int column) { return totals->index(row, column).data().toString(); };
+    EXPECT_EQ(cell(0, ChildrenView::kName), "Zosia");
+    EXPECT_EQ(cell(0, ChildrenView::kGames), "16");
+    EXPECT_TRUE(cell(0, ChildrenView::kTrend).startsWith(QStringLiteral("↑"))) << cell(0, ChildrenView::kTrend).toStdString();
+    EXPECT_EQ(cell(1, ChildrenView::kGames), "1");
+    EXPECT_EQ(cell(1, ChildrenView::kShare), "75%");
 }
