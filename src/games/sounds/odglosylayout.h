@@ -39,7 +39,7 @@ struct SoundsHidingPlace {
 // Before the kennel; beside it, by the bowl; in the apple tree; in the sky under the left cloud;
 // under the right cloud; among the flowers; leaping the fence; on the tree stump; on the far hill.
 inline constexpr SoundsHidingPlace kHidingDog{"pies", QRect(479, 295, 120, 110), QRect(616, 378, 154, 141)};
-inline constexpr SoundsHidingPlace kHidingCar{"auto", QRect(606, 318, 110, 90), QRect(776, 407, 141, 115)};
+inline constexpr SoundsHidingPlace kHidingCar{"auto", QRect(606, 318, 102, 90), QRect(776, 407, 131, 115)};
 inline constexpr SoundsHidingPlace kHidingBlackBird{"ptakczarny", QRect(40, 40, 96, 90), QRect(51, 51, 123, 115)};
 inline constexpr SoundsHidingPlace kHidingWhiteBird{"ptakbialy", QRect(185, 105, 100, 80), QRect(237, 134, 128, 102)};
 inline constexpr SoundsHidingPlace kHidingBalloon{"balon", QRect(395, 75, 80, 110), QRect(506, 96, 102, 141)};
