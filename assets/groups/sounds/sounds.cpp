@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace sounds {
@@ -14,7 +17,7 @@ namespace sounds {
 const Layout& SmallLayout()
 {
     static const Layout layout{
-        "s", QSize(800, 600), QRect(479, 295, 120, 110), QRect(110, 314, 120, 100), QSize(130, 56),
+        "s", QSize(800, 600), true, QSize(130, 56),
         {{130, 424}, {280, 424}, {430, 424}, {580, 424}, {80, 490}, {220, 490}, {360, 490},
          {500, 490}, {640, 490}},
         QRect(720, 257, 74, 135)};
@@ -24,11 +27,29 @@ const Layout& SmallLayout()
 const Layout& BigLayout()
 {
     static const Layout layout{
-        "b", QSize(1024, 768), QRect(616, 378, 154, 141), QRect(142, 403, 154, 128), QSize(165, 70),
+        "b", QSize(1024, 768), false, QSize(165, 70),
         {{160, 554}, {358, 554}, {558, 554}, {751, 554}, {100, 648}, {280, 648}, {460, 648},
          {640, 648}, {820, 648}},
         QRect(922, 329, 74, 156)};
     return layout;
+}
+
+QRect PlaceIn(const SoundsHidingPlace& place, const Layout& layout)
+{
+    return layout.small ? place.small : place.big;
+}
+
+QString DrawingOf(const char* name)
+{
+    // Files of the picture set, by thing; the white bird is a dove, the bird that coos.
+    static const std::pair<const char*, const char*> drawings[] = {
+        {"pies", "1f415"},   {"auto", "1f697"},   {"ptakczarny", "1f426-200d-2b1b"},
+        {"ptakbialy", "1f54a"}, {"balon", "1f388"}, {"swinia", "1f416"},
+        {"kon", "1f40e"},    {"traba", "1f3ba"},  {"traktor", "1f69c"}};
+    for (const auto& [thing, file] : drawings)
+        if (qstrcmp(thing, name) == 0)
+            return QString("../../third_party/twemoji/svg/%1.svg").arg(file);
+    throw std::runtime_error(std::string("sounds: no drawing for ") + name);
 }
 
 QImage Scene(const QByteArray& svg, const Layout& layout)
@@ -36,7 +57,7 @@ QImage Scene(const QByteArray& svg, const Layout& layout)
     return kit::Flatten(kit::RenderSvg(svg, layout.screen));
 }
 
-QImage Glow(const QImage& shape, QColor colour, int radius)
+QImage Glow(const QImage& shape, QColor colour, int radius, bool soft)
 {
     const QImage argb = shape.convertToFormat(QImage::Format_ARGB32);
     const int w = argb.width(), h = argb.height();
@@ -65,7 +86,7 @@ QImage Glow(const QImage& shape, QColor colour, int radius)
             grown[size_t(y) * w + x] = best;
         }
     const int blur = std::max(1, radius / 3);
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; soft && pass < 2; ++pass) {
         std::vector<int> out(grown.size());
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
@@ -129,12 +150,67 @@ QImage FadeEdges(QImage glow, int width)
 
 }  // namespace
 
-QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& objectSvg,
+namespace {
+
+// The size unit of an object's decorations: 1 for the dog's 120 x 110 place at 800 x 600.
+qreal UnitOf(QSize size)
+{
+    return (size.width() + size.height()) / 230.0;
+}
+
+// The smallest rectangle holding every pixel that is not fully transparent.
+QRect OpaqueBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) > 0)
+                bounds = bounds.united(QRect(x, y, 1, 1));
+    }
+    return bounds;
+}
+
+}  // namespace
+
+QImage FittedObject(const QByteArray& drawingSvg, QSize size)
+{
+    const qreal unit = UnitOf(size);
+    // Room for the outline and the glow of the selected look around the drawing.
+    const int margin = qRound(9 * unit);
+    const QSize room = size - QSize(2 * margin, 2 * margin);
+    // Find where the drawing paints in its square view, then render it so that this part fills
+    // the room.
+    constexpr int kProbe = 720;
+    const QRectF painted = QRectF(OpaqueBounds(kit::RenderSvg(drawingSvg, QSize(kProbe, kProbe))));
+    const qreal scale = std::min(room.width() / painted.width(), room.height() / painted.height());
+    const int side = qRound(kProbe * scale);
+    const QImage drawing = kit::RenderSvg(drawingSvg, QSize(side, side));
+    const QPointF at(margin + (room.width() - painted.width() * scale) / 2 - painted.left() * scale,
+                     margin + room.height() - painted.bottom() * scale);
+
+    QImage object(size, QImage::Format_ARGB32_Premultiplied);
+    object.fill(Qt::transparent);
+    QPainter painter(&object);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(at, drawing);
+    painter.end();
+
+    QImage outlined(size, QImage::Format_ARGB32_Premultiplied);
+    outlined.fill(Qt::transparent);
+    QPainter ink(&outlined);
+    ink.drawImage(0, 0, Glow(object, kPlum, std::max(1, qRound(2 * unit)), false));
+    ink.drawImage(0, 0, object);
+    ink.end();
+    return outlined;
+}
+
+QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& drawingSvg,
                     bool selected)
 {
     QImage picture = scene.copy(place).convertToFormat(QImage::Format_RGB32);
-    const QImage object = kit::RenderSvg(objectSvg, place.size());
-    const qreal unit = place.width() / 120.0;  // the drawings are designed 120 wide
+    const QImage object = FittedObject(drawingSvg, place.size());
+    const qreal unit = UnitOf(place.size());
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     if (selected) {
@@ -146,8 +222,8 @@ QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& o
     }
     painter.drawImage(0, 0, object);
     if (selected) {
-        Sparkle(painter, QPointF(13 * unit, 14 * unit), 7 * unit, 2 * unit);
-        Sparkle(painter, QPointF(106 * unit, 12 * unit), 5.5 * unit, 1.8 * unit);
+        Sparkle(painter, QPointF(11 * unit, 11 * unit), 7 * unit, 2 * unit);
+        Sparkle(painter, QPointF(place.width() - 11 * unit, 10 * unit), 5.5 * unit, 1.8 * unit);
     }
     return picture;
 }
@@ -239,8 +315,6 @@ ButtonLooks Buttons(QSize size)
 void Make(kit::Generator& generator)
 {
     const QByteArray sceneSvg = generator.ReadSource("scene.svg");
-    const QByteArray dogSvg = generator.ReadSource("dog.svg");
-    const QByteArray trumpetSvg = generator.ReadSource("trumpet.svg");
     const QString folder = "Data/Intf/Odgl/";
     for (const Layout* layout : {&SmallLayout(), &BigLayout()}) {
         const QString s = layout->suffix;
@@ -248,14 +322,16 @@ void Make(kit::Generator& generator)
         // High quality: the hidden objects are cut from this very picture and must not show
         // a seam where they are drawn over it.
         generator.WriteJpeg(folder + "mT_Odg_" + s + ".xji", scene, 95);
-        generator.WriteJpeg(folder + "ps_" + s + ".xji",
-                            HiddenObject(scene, layout->dog, dogSvg, false), 95);
-        generator.WriteJpeg(folder + "ps_z_" + s + ".xji",
-                            HiddenObject(scene, layout->dog, dogSvg, true), 95);
-        generator.WriteJpeg(folder + "tbk_" + s + ".xji",
-                            HiddenObject(scene, layout->trumpet, trumpetSvg, false), 95);
-        generator.WriteJpeg(folder + "tbk_z_" + s + ".xji",
-                            HiddenObject(scene, layout->trumpet, trumpetSvg, true), 95);
+        for (const SoundsHidingPlace& place : kHidingPlaces) {
+            const QByteArray drawing = generator.ReadSource(DrawingOf(place.name));
+            QString code;
+            for (const SoundThing& thing : kSoundThings)
+                if (qstrcmp(thing.name, place.name) == 0)
+                    code = thing.code;
+            const QRect at = PlaceIn(place, *layout);
+            generator.WriteJpeg(folder + code + "_" + s + ".xji", HiddenObject(scene, at, drawing, false), 95);
+            generator.WriteJpeg(folder + code + "_z_" + s + ".xji", HiddenObject(scene, at, drawing, true), 95);
+        }
 
         const ButtonLooks looks = Buttons(layout->button);
         generator.WriteBmp24(folder + "but_" + s + "_d.xbi", looks.normal);

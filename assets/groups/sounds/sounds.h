@@ -1,6 +1,8 @@
-// Pictures of the sounds game: the back-yard scene, the hidden dog and trumpet (plain and
-// selected) cut to fit their hiding places, and the sound buttons in all their states.
+// Pictures of the sounds game: the back-yard scene, the nine hidden things (plain and selected)
+// cut to fit their hiding places, and the sound buttons in all their states.
 #pragma once
+
+#include "games/sounds/odglosylayout.h"
 
 #include <QImage>
 #include <QPoint>
@@ -18,8 +20,7 @@ namespace sounds {
 struct Layout {
     QString suffix;        // "s" for 800 x 600, "b" for 1024 x 768
     QSize screen;
-    QRect dog;             // the dog's hiding place (top-left fixed by the game window)
-    QRect trumpet;         // the trumpet's hiding place
+    bool small;            // which of a hiding place's two rectangles is this layout's
     QSize button;          // every sound button
     QPoint buttons[9];     // top-left corners of the nine sound buttons
     QRect helpButtons;     // the column of the help and stop buttons
@@ -28,16 +29,28 @@ struct Layout {
 const Layout& SmallLayout();
 const Layout& BigLayout();
 
+// The hiding place's rectangle in this layout.
+QRect PlaceIn(const SoundsHidingPlace& place, const Layout& layout);
+
+// The picture set's file (relative to the group's folder) that draws the thing of `name`.
+QString DrawingOf(const char* name);
+
 // The scene drawn at the layout's screen size, opaque.
 QImage Scene(const QByteArray& svg, const Layout& layout);
 
+// A thing's drawing fitted into `size`: as large as fits inside a margin kept free for the
+// selected look's glow, standing on the bottom margin, centred, with a thin outline in the
+// scene's ink so that it looks drawn into the scene. Transparent around it.
+QImage FittedObject(const QByteArray& drawingSvg, QSize size);
+
 // A hidden object as the game draws it: the scene under its place with the object on top, so
 // showing and hiding it leaves no seam. The selected look adds a golden glow and two sparkles.
-QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& objectSvg,
+QImage HiddenObject(const QImage& scene, const QRect& place, const QByteArray& drawingSvg,
                     bool selected);
 
-// A soft halo of `colour` around the opaque parts of `shape`, reaching `radius` pixels out.
-QImage Glow(const QImage& shape, QColor colour, int radius);
+// A halo of `colour` around the opaque parts of `shape`, reaching `radius` pixels out; soft
+// (blurred outwards) or with a crisp edge, as for an outline.
+QImage Glow(const QImage& shape, QColor colour, int radius, bool soft = true);
 
 // One sound button in its states, all the same size; each picture is pure white outside
 // the shape given by `mask` (white inside, black outside).

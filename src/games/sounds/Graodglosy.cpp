@@ -3,15 +3,6 @@
 
 #include "results/_cstatrec.h"
 
-const std::array<GraOdglosy::Place, 2>& GraOdglosy::Places()
-{
-    static const std::array<Place, 2> places{{
-        {"pies", QPoint(479, 295), QPoint(616, 378)},
-        {"traba", QPoint(110, 314), QPoint(142, 403)},
-    }};
-    return places;
-}
-
 namespace {
 
 // The engine's slot order.
@@ -31,9 +22,9 @@ int SlotOf(const QString& name)
 GraOdglosy::GraOdglosy(COdglosyHost& host, CWyborOdglosy& selection, CPodpowiedz& hint, CStatRec& stats, bool small)
     : host_(host), selection_(selection), hint_(hint), stats_(stats)
 {
-    for (const Place& place : Places()) {
+    for (const SoundsHidingPlace& place : Places()) {
         const QString name = QString::fromLatin1(place.name);
-        const QPoint at = small ? place.small : place.big;
+        const QPoint at = (small ? place.small : place.big).topLeft();
         slots_[size_t(SlotOf(name))] = std::make_unique<CObiektOdglosy>(name, at.x(), at.y(), small, host_, host_);
     }
 }

@@ -36,12 +36,8 @@ public:
     static constexpr int kHintShownMs = 1200;    // a hint ends on the first check past this
     static constexpr int kSlots = 9;
 
-    // The objects' places, by slot; slots without a place stay empty in this edition.
-    struct Place {
-        const char* name;
-        QPoint small, big;
-    };
-    static const std::array<Place, 2>& Places();
+    // Where the objects hide (odglosylayout.h); every slot is filled.
+    static const std::array<SoundsHidingPlace, kSlots>& Places() { return kHidingPlaces; }
 
     // Makes the objects of the layout over the scene as it is now. Throws CBlad 1 when a picture
     // of one of them cannot be read (nothing is left behind).

@@ -64,15 +64,15 @@ private:
 const std::array<TfmOdglosy::ButtonPlace, 9>& TfmOdglosy::ButtonPlaces()
 {
     static const std::array<ButtonPlace, 9> places{{
-        {"balon", QPoint(130, 424), 20, QPoint(160, 554), 30, false},
-        {"swinia", QPoint(280, 424), 12, QPoint(358, 554), 26, false},
-        {"kon", QPoint(430, 424), 28, QPoint(558, 554), 38, false},
-        {"traktor", QPoint(580, 424), 30, QPoint(751, 554), 40, false},
-        {"ptakczarny", QPoint(80, 490), 30, QPoint(100, 648), 40, false},
-        {"ptakbialy", QPoint(220, 490), 10, QPoint(280, 648), 20, false},
+        {"balon", QPoint(130, 424), 20, QPoint(160, 554), 30, true},
+        {"swinia", QPoint(280, 424), 12, QPoint(358, 554), 26, true},
+        {"kon", QPoint(430, 424), 28, QPoint(558, 554), 38, true},
+        {"traktor", QPoint(580, 424), 30, QPoint(751, 554), 40, true},
+        {"ptakczarny", QPoint(80, 490), 30, QPoint(100, 648), 40, true},
+        {"ptakbialy", QPoint(220, 490), 10, QPoint(280, 648), 20, true},
         {"traba", QPoint(360, 490), 12, QPoint(460, 648), 22, true},
         {"pies", QPoint(500, 490), 20, QPoint(640, 648), 30, true},
-        {"auto", QPoint(640, 490), 20, QPoint(820, 648), 30, false},
+        {"auto", QPoint(640, 490), 20, QPoint(820, 648), 30, true},
     }};
     return places;
 }

@@ -1,6 +1,6 @@
-// The sounds game's window ("Odgłosy"): a picture with a dog and a trumpet hidden in it, nine sound
-// buttons under it (two of them in play), help and stop. It turns the child's mouse into picks,
-// runs the game's 200 ms tick and plays the sounds; the rules are GraOdglosy's.
+// The sounds game's window ("Odgłosy"): a picture with nine things hidden in it, their nine sound
+// buttons under it, help and stop. It turns the child's mouse into picks, runs the game's 200 ms
+// tick and plays the sounds; the rules are GraOdglosy's.
 #pragma once
 
 #include "games/gamewindow.h"

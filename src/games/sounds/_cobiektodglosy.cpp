@@ -24,18 +24,7 @@ QImage LoadJpeg(const QString& path)
 
 const std::array<SoundThing, 9>& SoundThings()
 {
-    static const std::array<SoundThing, 9> things{{
-        {"balon", "bln", "trach"},
-        {"swinia", "swn", "chrum"},
-        {"kon", "wzn", "prrr"},
-        {"traktor", "tkr", "pra"},
-        {"ptakczarny", "krk", "kra"},
-        {"ptakbialy", "glb", "gruchu"},
-        {"traba", "tbk", "tratata"},
-        {"pies", "ps", "wrrr"},
-        {"auto", "smd", "brum"},
-    }};
-    return things;
+    return kSoundThings;
 }
 
 QString FileCode(const QString& name)

@@ -3,18 +3,14 @@
 // shows itself while the mouse is over it and stays shown while selected.
 #pragma once
 
+#include "odglosylayout.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <memory>
 
-// One thing of the game: its name, the short code of its files and the word its sound button shows.
-struct SoundThing {
-    const char* name;
-    const char* code;
-    const char* label;
-};
 const std::array<SoundThing, 9>& SoundThings();
 
 // The short code of a name ("pies" -> "ps"); empty for a name outside the list.

@@ -1,6 +1,6 @@
-// A whole sounds game in the real program: opened from the menu's first tab, a right pair, a wrong
-// pair and a hint played with the mouse, Esc, the summary left with "stop", and the game's record
-// in the statistics file.
+// A whole sounds game in the real program: opened from the menu's first tab, right pairs (one of
+// them the car and its "brum"), a wrong pair and a hint played with the mouse, Esc, the summary
+// left with "stop", and the game's record in the statistics file.
 #include "games/sounds/Odglosy.h"
 #include "games/sounds/soundsdriver.h"
 #include "results/Koniecgry.h"
@@ -23,7 +23,7 @@ T Field(const QByteArray& record, int offset)
     return qFromLittleEndian<T>(record.constData() + offset);
 }
 
-TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
+TEST(SoundsGame, RightPairsAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
 {
     ProgramUnderTest program;
     program.folder.Write("Data/data.ini", "[DaneProgramu]\r\nZakladka=1\r\n[Odglosy]\r\nPoziom=1\r\n");
@@ -54,6 +54,9 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
             d.ClickButton("traba");  // "tratata" and the dog: wrong
             d.ClickObject("pies");
             tick();
+            d.ClickObject("auto");   // the car and "brum": right
+            d.ClickButton("auto");
+            tick();
             d.ClickObject("traba");  // the trumpet, and help: "tratata" lights up
             d.ClickHelp();
             tick();
@@ -68,10 +71,11 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
     ASSERT_NE(menu->Button("start"), nullptr);
     Click(menu->Button("start"));
 
-    ASSERT_EQ(played.size(), 3);
+    ASSERT_EQ(played.size(), 4);
     EXPECT_EQ(played[0], "Data/Smd.O/ps.pw");
     EXPECT_TRUE(played[1].startsWith("Data/Intf/Smd/b"));
-    EXPECT_EQ(played[2], "Data/Smd.O/tbk.pw");
+    EXPECT_EQ(played[2], "Data/Smd.O/smd.pw");
+    EXPECT_EQ(played[3], "Data/Smd.O/tbk.pw");
     EXPECT_EQ(summaries, 1);
     EXPECT_TRUE(game->isHidden());
     EXPECT_EQ(game->Result(), TfmKoniecGry::kResultStop);
@@ -86,7 +90,7 @@ TEST(SoundsGame, ARightPairAWrongPairAndAHintThenEscAreRecordedAsAFinishedGame)
     EXPECT_EQ(Field<qint16>(record, 20), 1) << "Poziom";
     EXPECT_EQ(Field<qint16>(record, 30), 1) << "completed";
     EXPECT_EQ(Field<qint32>(record, 32), 1) << "hints";
-    EXPECT_EQ(Field<qint32>(record, 36), 1) << "correct";
+    EXPECT_EQ(Field<qint32>(record, 36), 2) << "correct";
     EXPECT_EQ(Field<qint32>(record, 40), 1) << "wrong";
 }
 

@@ -1,6 +1,6 @@
 // The sounds game's window through real mouse events and the fake clock: hovering and picking the
 // hidden objects, pairs judged on the next tick, the hint for either half and its waiting request,
-// right clicks, the greyed buttons, and a new game after the summary.
+// right clicks, every button paired with its thing, and a new game after the summary.
 #include "games/sounds/Odglosy.h"
 #include "games/sounds/soundsdriver.h"
 #include "app/shared.h"
@@ -182,27 +182,24 @@ TEST_F(SoundsWindow, RightClicksPlayTheSoundAndPickNothing)
     EXPECT_EQ(Picks().SelectionCount, 0);
 }
 
-TEST_F(SoundsWindow, GreyedButtonsShowGreyWordsAndReactToNothing)
+TEST_F(SoundsWindow, EveryButtonIsInPlayAndPairsWithItsHiddenThing)
 {
-    int greyed = 0;
+    int correct = 0;
     for (const auto& place : TfmOdglosy::ButtonPlaces()) {
         SCOPED_TRACE(place.name);
         const CPrzyciskOdglosy& button = *window->Button(place.name);
-        EXPECT_EQ(LabelInk(window->SceneCanvas(), button.LabelRect()), place.active ? kBlack : kGrey);
-        if (place.active)
-            continue;
-        ++greyed;
-        const QImage before = window->SceneCanvas().copy(button.Rect());
-        const QPoint middle = button.Rect().center();
-        QTest::mouseMove(window.get(), middle);
-        QTest::mouseClick(window.get(), Qt::LeftButton, {}, middle);
-        QTest::mouseClick(window.get(), Qt::RightButton, {}, middle);
+        EXPECT_EQ(LabelInk(window->SceneCanvas(), button.LabelRect()), kBlack);
+        Played().clear();
+        d.ClickButton(place.name);
+        d.ClickObject(place.name);
+        d.Away();
+        EXPECT_TRUE(d.ShowsSelected(place.name));
         Tick();
-        EXPECT_EQ(window->SceneCanvas().copy(button.Rect()), before);
+        EXPECT_EQ(Played(), QStringList{SoundPath(place.name)});
+        EXPECT_EQ(StatRec->Correct(), ++correct);
+        EXPECT_TRUE(d.Concealed(place.name));
     }
-    EXPECT_EQ(greyed, 7);
-    EXPECT_TRUE(Played().isEmpty());
-    EXPECT_EQ(Picks().SelectionCount, 0);
+    EXPECT_EQ(StatRec->Wrong(), 0);
 }
 
 TEST_F(SoundsWindow, EscDuringAHintEndsTheGameAndTheNextStartsCleanWithNewObjects)
