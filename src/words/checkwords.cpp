@@ -2,15 +2,39 @@
 // The build's check of the word list: prints every fault with its line and fails, so that a word
 // the games cannot show never reaches a child.
 //   check_words_tool WORDS_TXT PICTURE_SET_FOLDER OWN_DRAWINGS_FOLDER
+//   check_words_tool --table WORDS_TXT    prints the words per group and position (docs/words.md)
 #include "words/wordcheck.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+int PrintTable(const char* path)
+{
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "%s: cannot read it\n", path);
+        return 1;
+    }
+    try {
+        std::printf("%s", qPrintable(wordcheck::CountTable(wordlist::Parse(QString::fromUtf8(file.readAll())))));
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s: %s\n", path, error.what());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && QByteArray(argv[1]) == "--table")
+        return PrintTable(argv[2]);
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s WORDS_TXT PICTURE_SET_FOLDER OWN_DRAWINGS_FOLDER\n", argv[0]);
         return 2;

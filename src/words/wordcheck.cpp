@@ -161,4 +161,29 @@ QStringList CheckList(const QString& text, const std::function<bool(const wordli
     return problems;
 }
 
+QString CountTable(const QList<wordlist::Entry>& entries)
+{
+    static const char* const kGroupNames[] = {"L", "R", "J", "LI", "TR/DR", "PR/BR", "KR/GR", "INNE"};
+    QString table = QStringLiteral("| group | nagłos | śródgłos | wygłos | any position |\n|---|---|---|---|---|\n");
+    auto row = [&](const QString& name, quint16 group) {
+        table += QStringLiteral("| %1 |").arg(name);
+        for (quint16 position : {quint16(glos::Naglos), quint16(glos::Srodglos), quint16(glos::Wyglos),
+                                 quint16(glos::Naglos | glos::Srodglos | glos::Wyglos)}) {
+            int count = 0;
+            for (const wordlist::Entry& entry : entries)
+                count += !entry.contrast && (entry.flags & group) && (entry.flags & position);
+            table += QStringLiteral(" %1 |").arg(count);
+        }
+        table += QLatin1Char('\n');
+    };
+    for (size_t i = 0; i < std::size(kGroups); ++i)
+        row(QString::fromUtf8(kGroupNames[i]), kGroups[i]);
+    row(QStringLiteral("Saucer (L with R or J)"), glos::Saucer);
+    int practice = 0, contrast = 0;
+    for (const wordlist::Entry& entry : entries)
+        (entry.contrast ? contrast : practice) += 1;
+    table += QStringLiteral("\nPractice words: %1. Differential words (contrast sound S): %2.\n").arg(practice).arg(contrast);
+    return table;
+}
+
 }  // namespace wordcheck

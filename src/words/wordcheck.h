@@ -31,4 +31,8 @@ QStringList Problems(const wordlist::Entry& entry, const Limits& limits = GameLi
 QStringList CheckList(const QString& text, const std::function<bool(const wordlist::Entry&)>& pictureExists,
                       const Limits& limits = GameLimits());
 
+// A Markdown table of how many practice words each group holds in each position and in all
+// three, with the saucer's words and the differential words below it (for docs/words.md).
+QString CountTable(const QList<wordlist::Entry>& entries);
+
 }  // namespace wordcheck
