@@ -231,7 +231,16 @@ QImage RenderTrimmed(const QByteArray& svg, QSize canvas, const QRectF& box, dou
     // fills `box`, centred.
     const QRectF whole(box.center().x() - (painted.center().x()) * scale,
                        box.center().y() - (painted.center().y()) * scale, kProbe * scale, kProbe * scale);
-    return RenderFitted(svg, canvas, whole, strokeScale);
+    QImage image = RenderFitted(svg, canvas, whole, strokeScale);
+    // Faint edges the probe passed over, and anything drawn outside the view box, stay in the box.
+    QPainter clip(&image);
+    clip.setCompositionMode(QPainter::CompositionMode_Clear);
+    QPainterPath outside;
+    outside.addRect(QRectF(image.rect()));
+    QPainterPath inside;
+    inside.addRect(box);
+    clip.fillPath(outside.subtracted(inside), Qt::transparent);
+    return image;
 }
 
 QImage FrameMask(QSize size)
@@ -268,7 +277,10 @@ QRectF ObjectBox(QSize size)
 QImage BigPicture(const QByteArray& svg, QSize size)
 {
     const double strokeScale = 1.0;
-    const QImage shape = RenderTrimmed(svg, size, ObjectBox(size), strokeScale);
+    // The painted part fills its box to the edges, so it keeps one more block away from the
+    // frame's rounded corners, where JPEG would smear its colour onto the black of the mask.
+    const QRectF box = ObjectBox(size).adjusted(kBlock, kBlock, -kBlock, -kBlock);
+    const QImage shape = RenderTrimmed(svg, size, box, strokeScale);
     return kit::WhiteOutside(shape, FrameMask(size));
 }
 
