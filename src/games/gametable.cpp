@@ -8,6 +8,7 @@
 #include "games/tiles/Taipei.h"
 #include "results/_cstatrec.h"
 #include "settings/_custgry.h"
+#include "words/_cslowa.h"
 
 #include <algorithm>
 
@@ -76,6 +77,15 @@ std::vector<GameInfo> BuildTable()
 }
 
 }  // namespace
+
+bool EnoughWordsToStart(const GameInfo& game, const CUstGry& settings, CSlowa& words)
+{
+    if (!game.drawsWords)
+        return true;
+    words.SelectBySettings(settings);
+    // A level below 1 would open a game without words.
+    return settings.Poziom >= 1 && words.CandidateCount() >= settings.Poziom * game.wordsPerLevel;
+}
 
 const std::vector<GameInfo>& GameTable()
 {

@@ -46,6 +46,10 @@ struct GameInfo {
     std::function<std::unique_ptr<CGameWindow>(const GameContext&)> makeWindow;
 };
 
+// The menu's start check: selects the candidates of `settings` on `words` and tells whether they
+// are enough for the game (Poziom times its words per level). A game without words always starts.
+bool EnoughWordsToStart(const GameInfo& game, const CUstGry& settings, CSlowa& words);
+
 // Every game, in tab order.
 const std::vector<GameInfo>& GameTable();
 // The row of menu tab `tab`, or null (the recordings tab, or no tab).

@@ -117,26 +117,30 @@ void TFormMain::BuildRows()
     const int x0 = Display.OffsetX, y0 = Display.OffsetY, w = Display.DesignWidth, h = Display.DesignHeight;
     const int shift = small ? -10 : 0;
     const int amountY = y0 + h / 3;
+    // The active buttons all have their normal look: every choice has words. The fixed set, shown
+    // where a game keeps a row unchangeable, is greyed.
     layout_[Amount] = {{"b_malo", "b_malo_g", x0 + w / 5 + shift, amountY, 1},
-                       {"b_srednio_g", "b_srednio_g", x0 + w / 5 + w / 6 + shift, amountY, 2},
-                       {"b_duzo_g", "b_duzo_g", x0 + w / 5 + w / 3 + shift, amountY, 3}};
+                       {"b_srednio", "b_srednio_g", x0 + w / 5 + w / 6 + shift, amountY, 2},
+                       {"b_duzo", "b_duzo_g", x0 + w / 5 + w / 3 + shift, amountY, 3}};
     const int upper = small ? y0 + h / 2 - 20 : y0 + h / 2 - h / 60;
     const int lower = small ? y0 + h / 2 + 20 : y0 + h / 2 + h / 20;
     const int col[4] = {x0 + (small ? 180 : 215), x0 + (small ? 270 : 335), x0 + (small ? 360 : 455),
                         x0 + (small ? 450 : 575)};
     const QString s = small ? "s_" : "b_";
-    layout_[Sounds] = {{small ? "s_J_g" : "B_J_g", small ? "s_J_g" : "B_J_g", col[0], upper, glos::J},
-                       {small ? "s_L" : "B_L", small ? "s_L_g" : "B_L_g", col[1], upper, glos::L},
-                       {s + "LI_g", s + "LI_g", col[2], upper, glos::LI},
-                       {s + "R_g", s + "R_g", col[3], upper, glos::R},
-                       {s + "TRDR_g", s + "TRDR_g", col[0], lower, glos::TRDR},
-                       {s + "PRBR_g", s + "PRBR_g", col[1], lower, glos::PRBR},
-                       {s + "KRGR_g", s + "KRGR_g", col[2], lower, glos::KRGR},
-                       {s + "INNE_g", s + "INNE_g", col[3], lower, glos::INNE}};
+    // The big J and L pictures are named with a capital B.
+    const QString sJL = small ? "s_" : "B_";
+    layout_[Sounds] = {{sJL + "J", sJL + "J_g", col[0], upper, glos::J},
+                       {sJL + "L", sJL + "L_g", col[1], upper, glos::L},
+                       {s + "LI", s + "LI_g", col[2], upper, glos::LI},
+                       {s + "R", s + "R_g", col[3], upper, glos::R},
+                       {s + "TRDR", s + "TRDR_g", col[0], lower, glos::TRDR},
+                       {s + "PRBR", s + "PRBR_g", col[1], lower, glos::PRBR},
+                       {s + "KRGR", s + "KRGR_g", col[2], lower, glos::KRGR},
+                       {s + "INNE", s + "INNE_g", col[3], lower, glos::INNE}};
     const int positionY = small ? y0 + h - h / 3 : y0 + 540;
     layout_[Positions] = {{s + "naglos", s + "naglos_g", x0 + w / 5, positionY, glos::Naglos},
-                          {s + "srodglos_g", s + "srodglos_g", x0 + w / 5 + w / 6, positionY, glos::Srodglos},
-                          {s + "wyglos_g", s + "wyglos_g", x0 + w / 5 + w / 3, positionY, glos::Wyglos}};
+                          {s + "srodglos", s + "srodglos_g", x0 + w / 5 + w / 6, positionY, glos::Srodglos},
+                          {s + "wyglos", s + "wyglos_g", x0 + w / 5 + w / 3, positionY, glos::Wyglos}};
     for (int row = 0; row < 3; ++row) {
         for (size_t i = 0; i < layout_[size_t(row)].size(); ++i) {
             const RowButton& b = layout_[size_t(row)][i];
@@ -414,16 +418,9 @@ void TFormMain::A_Start()
     const GameInfo* game = GameOfTab(tab);
     if (!game)
         return;
-    if (game->drawsWords) {
-        const CUstGry& settings = *game->settings;
-        const int needed = settings.Poziom * game->wordsPerLevel;
-        if (words_)
-            words_->SelectBySettings(settings);
-        // A level below 1 would open a game without words.
-        if (settings.Poziom < 1 || !words_ || words_->CandidateCount() < needed) {
-            ShowMessageWindow(kMessageTooFewWords);
-            return;
-        }
+    if (game->drawsWords && (!words_ || !EnoughWordsToStart(*game, *game->settings, *words_))) {
+        ShowMessageWindow(kMessageTooFewWords);
+        return;
     }
     settingsOpen_ = false;
     if (CModalWindow* window = gameWindows_[size_t(tab)]) {

@@ -7,4 +7,6 @@
 class CSlowaRoznicowe : public CZestawSlow {
 public:
     CSlowaRoznicowe();
+    // Other words, for trying the draw on a list of known size.
+    explicit CSlowaRoznicowe(std::vector<SPaczka> words) { SetCandidates(std::move(words)); }
 };

@@ -28,6 +28,7 @@ struct Entry {
     bool contrast = false; // a differential word of the maze rather than a practice word
     QString picture;       // where its picture comes from: a picture set's file ("1f6b2") or kOwnPicture
     QString spoken;        // the word as it is said ("leżak"); may hold spaces
+    int line = 0;          // where it stands in the list, counted from 1
 };
 
 namespace detail {
@@ -94,6 +95,7 @@ inline QList<Entry> Parse(const QString& text)
         if (!match.hasMatch())
             detail::Fail(line, QStringLiteral("expected a name, a split, flags, a picture and the spoken word"));
         Entry entry;
+        entry.line = line;
         entry.name = match.captured(1);
         entry.split = match.captured(2);
         entry.picture = match.captured(4);

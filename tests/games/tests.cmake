@@ -1,2 +1,2 @@
-# The table of games: every game opens from the menu.
-brimbola_test(gametable_tests SOURCES ${folder}/gametable_test.cpp)
+# The table of games: every game opens from the menu, and the start check against the catalogue.
+brimbola_test(gametable_tests SOURCES ${folder}/gametable_test.cpp ${folder}/startcheck_test.cpp)

@@ -225,16 +225,19 @@ TEST_F(Menu, StartChecksTheWordsOfTheTabsSettings)
     ClickButton("start");  // L, nagłos, few: five words, enough
     EXPECT_EQ(selector.opened, 1);
     EXPECT_TRUE(messages.empty());
-    UstSelector.Poziom = 2;  // ten words needed, nine exist
+    UstSelector.Gloski = glos::LI;  // a soft l never ends a Polish word: no word to draw
+    UstSelector.Pozycja = glos::Wyglos;
     ClickButton("start");
     EXPECT_EQ(selector.opened, 1);
     EXPECT_EQ(messages, std::vector<int>{3});
+    UstSelector.Gloski = glos::L;
+    UstSelector.Pozycja = glos::Naglos;
     UstSelector.Poziom = 0;  // no words at all would be drawn: refused too
     ClickButton("start");
     EXPECT_EQ(selector.opened, 1);
     EXPECT_EQ(messages.size(), 2u);
 
-    Zakladka = 4;  // the saucer needs four words a level: four L-with-R-or-J words
+    Zakladka = 4;  // the saucer needs four words a level of L with R or J
     main->A_Zakladka();
     ClickButton("start");
     EXPECT_EQ(hitman.opened, 1);

@@ -41,35 +41,62 @@ QString SpelledFromSplit(const QString& split)
 {
     QString word = split;
     word.remove(QLatin1Char('_')).remove(QLatin1Char(','));
-    return word.replace(QStringLiteral("ż"), QStringLiteral("z")).replace(QStringLiteral("ó"), QStringLiteral("o"));
+    static const QString polish = QStringLiteral("ąćęłńóśźż"), plain = QStringLiteral("acelnoszz");
+    for (QChar& c : word)
+        if (polish.contains(c))
+            c = plain[polish.indexOf(c)];
+    return word;
+}
+
+// A small catalogue of known words, so that the rules of selection and drawing are tried on words
+// whose flags the test knows, whatever the shipped list holds.
+std::vector<SPaczka> KnownCatalogue()
+{
+    const quint16 lStart = glos::L | glos::Naglos, saucerStart = glos::Saucer | glos::Naglos;
+    return {MakeWord("las", "_l,a,s,", lStart),
+            MakeWord("latarka", "_l,a,t,a,_r,k,a,", saucerStart),
+            MakeWord("lejek", "_l,e,_j,e,k,", saucerStart),
+            MakeWord("lezak", "_l,e,\u017C,a,k,", lStart),
+            MakeWord("lodowka", "_l,o,d,\u00F3,w,k,a,", lStart),
+            MakeWord("lokomotywa", "_l,o,k,o,m,o,t,y,w,a,", lStart),
+            MakeWord("lornetka", "_l,o,_r,n,e,t,k,a,", saucerStart),
+            MakeWord("luneta", "_l,u,n,e,t,a,", lStart),
+            MakeWord("plaster", "p,_l,a,s,t,e,_r,", saucerStart)};
+}
+
+std::vector<SPaczka> KnownDifferentialWords()
+{
+    return {MakeWord("autobus", "a,u,t,o,b,u,_s,", 0), MakeWord("basen", "b,a,_s,e,n,", 0)};
 }
 
 class Words : public ::testing::Test {
 protected:
     TestServices services;
-    CSlowa words;
+    CSlowa words{KnownCatalogue()};
 };
 }  // namespace
 
-TEST_F(Words, EachCatalogueWordIsSpelledByItsSplitAndHasItsSoundFile)
+TEST(ShippedCatalogue, EachWordIsSpelledByItsSplitAndHasItsSoundFile)
 {
+    TestServices services;
+    const CSlowa words;
     const Manifest manifest = Manifest::Load();
-    ASSERT_EQ(words.Catalogue().size(), 9u);
+    ASSERT_FALSE(words.Catalogue().empty());
+    bool polishLetter = false;
     for (const SPaczka& word : words.Catalogue()) {
         SCOPED_TRACE(word.Name.toStdString());
-        EXPECT_EQ(SpelledFromSplit(word.Split), word.Name);
+        EXPECT_TRUE(word.Name.startsWith(SpelledFromSplit(word.Split)));
         EXPECT_TRUE(word.Split.endsWith(QLatin1Char(',')));
         EXPECT_FALSE(word.Split.contains(QStringLiteral(",,")));
-        EXPECT_TRUE(word.Split.contains(QStringLiteral("_l,"))) << "every word of this edition practises L";
+        EXPECT_TRUE(word.Split.contains(QLatin1Char('_'))) << "every practice word practises a sound";
         EXPECT_EQ(word.SoundPath, "Data/Smd/" + word.Name + ".pw");
         EXPECT_TRUE(manifest.Find(word.SoundPath).has_value());
         EXPECT_TRUE(word.SmallPicture.isNull());
         EXPECT_TRUE(word.BigPicture.isNull());
+        // Polish letters are kept as single letters, not as bytes of some code page.
+        polishLetter = polishLetter || word.Split.contains(QStringLiteral("\u017C"));
     }
-    // Polish letters are kept as single letters, not as bytes of some code page.
-    EXPECT_EQ(words.Catalogue()[3].Split, QStringLiteral("_l,e,\u017C,a,k,"));
-    EXPECT_EQ(words.Catalogue()[4].Split, QStringLiteral("_l,o,d,\u00F3,w,k,a,"));
-    EXPECT_EQ(words.Catalogue()[1].Split, "_l,a,t,a,_r,k,a,");
+    EXPECT_TRUE(polishLetter);
     EXPECT_EQ(words.CandidateCount(), 0);
     EXPECT_EQ(words.DrawnCount(), 0);
 }
@@ -167,7 +194,7 @@ TEST_F(Words, DrawsWithinOneSecondAreTheSameWhateverWasDrawnBefore)
     for (int i = 0; i < 17; ++i)
         services.random.Below(1000);
     services.time.Advance(999);
-    CSlowa other;
+    CSlowa other{KnownCatalogue()};
     other.SelectBySettings(Settings(-1, -1));
     ASSERT_TRUE(other.DrawWords(6));
     EXPECT_EQ(DrawnNames(other), first);
@@ -256,14 +283,21 @@ TEST_F(Words, DrawingLeavesTheSaucerGroupOfTheCandidatesAlone)
         EXPECT_TRUE(words.Drawn(i).IsPending());
 }
 
-TEST(DifferentialWords, AutobusAndBasenAreAlwaysTheCandidates)
+TEST(DifferentialWords, AreAllShippedOnesOrTheGivenOnesInOrder)
 {
     TestServices services;
-    CSlowaRoznicowe words;
+    CSlowaRoznicowe words(KnownDifferentialWords());
     ASSERT_EQ(CandidateNames(words), QStringList({"autobus", "basen"}));
     EXPECT_EQ(words.Candidate(0).Split, "a,u,t,o,b,u,_s,");
     EXPECT_EQ(words.Candidate(1).Split, "b,a,_s,e,n,");
     const Manifest manifest = Manifest::Load();
+    const CSlowaRoznicowe shipped;
+    EXPECT_GE(shipped.CandidateCount(), 10);
+    for (int i = 0; i < shipped.CandidateCount(); ++i) {
+        EXPECT_EQ(shipped.Candidate(i).Flags, 0);
+        EXPECT_TRUE(shipped.Candidate(i).Name.startsWith(SpelledFromSplit(shipped.Candidate(i).Split)));
+        EXPECT_TRUE(manifest.Find(shipped.Candidate(i).SoundPath).has_value());
+    }
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(words.Candidate(i).Flags, 0);
         EXPECT_EQ(SpelledFromSplit(words.Candidate(i).Split), words.Candidate(i).Name);
@@ -276,7 +310,7 @@ TEST(DifferentialWords, AutobusAndBasenAreAlwaysTheCandidates)
 TEST(DifferentialWords, DrawingTwoGivesBothInEitherOrderAndThreeGivesNothing)
 {
     TestServices services;
-    CSlowaRoznicowe words;
+    CSlowaRoznicowe words(KnownDifferentialWords());
     std::set<QStringList> orders;
     for (int second = 0; second < 20; ++second) {
         ASSERT_TRUE(words.DrawWords(2));
@@ -298,7 +332,7 @@ TEST(DifferentialWords, DrawingTwoGivesBothInEitherOrderAndThreeGivesNothing)
 TEST(DifferentialWords, MarksOnlyKeepOneDrawFromRepeating)
 {
     TestServices services;
-    CSlowaRoznicowe words;
+    CSlowaRoznicowe words(KnownDifferentialWords());
     bool repeated = false;
     std::set<QString> seen;
     QString previous;

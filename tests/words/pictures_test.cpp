@@ -110,7 +110,7 @@ TEST_F(WordPictures, ANewDrawDropsThePicturesOfTheLastOne)
     for (int i = 0; i < words.DrawnCount(); ++i)
         EXPECT_TRUE(words.Drawn(i).SmallPicture.isNull()) << i;
     ASSERT_TRUE(words.LoadSmallPictures());
-    EXPECT_FALSE(words.DrawWords(10));
+    EXPECT_FALSE(words.DrawWords(words.CandidateCount() + 1));
     EXPECT_EQ(words.DrawnCount(), 0);
 }
 

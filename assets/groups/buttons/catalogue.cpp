@@ -74,7 +74,9 @@ std::vector<Entry> Build()
     const QString amountWidest = QStringLiteral("średnio");
     list.push_back(Check("b_malo", row, QStringLiteral("mało"), amountWidest));
     list.push_back(Check("b_malo_g", row, QStringLiteral("mało"), amountWidest));
+    list.push_back(Check("b_srednio", row, QStringLiteral("średnio"), amountWidest));
     list.push_back(Check("b_srednio_g", row, QStringLiteral("średnio"), amountWidest));
+    list.push_back(Check("b_duzo", row, QStringLiteral("dużo"), amountWidest));
     list.push_back(Check("b_duzo_g", row, QStringLiteral("dużo"), amountWidest));
 
     // Sound groups: small names, then big names, spelled as the menu asks for them.
@@ -84,11 +86,14 @@ std::vector<Entry> Build()
         const char* big;
         const char* label;
     } sounds[] = {
-        {"s_J_g", "B_J_g", "J"},           {"s_L", "B_L", "L"},
-        {"s_L_g", "B_L_g", "L"},           {"s_LI_g", "b_LI_g", "LI"},
-        {"s_R_g", "b_R_g", "R"},           {"s_TRDR_g", "b_TRDR_g", "TR/DR"},
-        {"s_PRBR_g", "b_PRBR_g", "PR/BR"}, {"s_KRGR_g", "b_KRGR_g", "KR/GR"},
-        {"s_INNE_g", "b_INNE_g", "INNE"},
+        {"s_J", "B_J", "J"},               {"s_J_g", "B_J_g", "J"},
+        {"s_L", "B_L", "L"},               {"s_L_g", "B_L_g", "L"},
+        {"s_LI", "b_LI", "LI"},            {"s_LI_g", "b_LI_g", "LI"},
+        {"s_R", "b_R", "R"},               {"s_R_g", "b_R_g", "R"},
+        {"s_TRDR", "b_TRDR", "TR/DR"},     {"s_TRDR_g", "b_TRDR_g", "TR/DR"},
+        {"s_PRBR", "b_PRBR", "PR/BR"},     {"s_PRBR_g", "b_PRBR_g", "PR/BR"},
+        {"s_KRGR", "b_KRGR", "KR/GR"},     {"s_KRGR_g", "b_KRGR_g", "KR/GR"},
+        {"s_INNE", "b_INNE", "INNE"},      {"s_INNE_g", "b_INNE_g", "INNE"},
     };
     for (const auto& s : sounds)
         list.push_back(Check(s.small, soundSmall, QString::fromUtf8(s.label)));
@@ -101,7 +106,8 @@ std::vector<Entry> Build()
         const char* base;
         const char* label;
     } positions[] = {
-        {"naglos", "nagłos"}, {"naglos_g", "nagłos"}, {"srodglos_g", "śródgłos"}, {"wyglos_g", "wygłos"},
+        {"naglos", "nagłos"},     {"naglos_g", "nagłos"}, {"srodglos", "śródgłos"},
+        {"srodglos_g", "śródgłos"}, {"wyglos", "wygłos"},   {"wyglos_g", "wygłos"},
     };
     for (const char* mode : {"s_", "b_"})
         for (const auto& p : positions)

@@ -40,10 +40,11 @@ QStringList CheckStripSlots(const Layout& l, const QImage& background, const kit
     QStringList problems = kit::CheckStrip(StripLookOf(l), pieces);
     if (!problems.isEmpty())
         return problems;
-    // Words have 1 to 14 letters. The slot frames are one-pixel outlines around each cell; all of
-    // them must fall on the light channel, or the red and yellow marks get lost on the band.
+    // Words have 1 to SelectorMaxLetters() letters. The slot frames are one-pixel outlines around
+    // each cell; all of them must fall on the light channel, or the red and yellow marks get lost
+    // on the band.
     constexpr int r = kSelectorFrameRings;
-    for (int n = 1; n <= 14; ++n) {
+    for (int n = 1; n <= SelectorMaxLetters(); ++n) {
         const QImage strip = kit::ComposeStrip(background, pieces, false, n, l.width / 2, l.stripLineY);
         for (int i = 0; i < n; ++i) {
             const QRect frame(SelectorSlotX(l, n, i) - r, l.stripLineY - l.cell / 2 - r, l.cell + 2 * r, l.cell + 2 * r);

@@ -57,10 +57,10 @@ jobs_of() {
     grep -v -e '^#' -e '^[[:space:]]*$' "$SRC/$2" | sed "s/^/$1|/"
 }
 
-# The spoken words of the one word list (groups/words/words.txt: NAME SPLIT FLAGS SPOKEN, the
-# spoken form being the rest of the line) as word jobs.
+# The spoken words of the one word list (groups/words/words.txt: NAME SPLIT FLAGS PICTURE SPOKEN,
+# the spoken form being the rest of the line) as word jobs.
 word_jobs() {
-    sed -n -E 's/^[[:space:]]*([a-z]+)[[:space:]]+[^[:space:]]+[[:space:]]+[^[:space:]]+[[:space:]]+(.*[^[:space:]])[[:space:]]*$/word|\1|\2/p' \
+    sed -n -E 's/^[[:space:]]*([a-z]+)[[:space:]]+[^[:space:]]+[[:space:]]+[^[:space:]]+[[:space:]]+[^[:space:]]+[[:space:]]+(.*[^[:space:]])[[:space:]]*$/word|\1|\2/p' \
         "$SRC/../words/words.txt"
 }
 

@@ -1,9 +1,11 @@
 // Makes the word pictures (big ones with their mask, small ones for tiles and maze cells) and the
-// letter tiles of the picture store, from words.txt and one drawing per word in svg/.
+// letter tiles of the picture store, from words.txt, the picture set and our own drawings in svg/.
 #include "assetkit.h"
 #include "wordart.h"
 
+#include <QFile>
 #include <QImage>
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -64,7 +66,7 @@ void Make(kit::Generator& gen)
 
     static const char* const thumbSuffixes[3] = {"_ss", "_s", "_b"};
     for (const words::Word& word : list) {
-        const QByteArray svg = gen.ReadSource("svg/" + word.name + ".svg");
+        const QByteArray svg = gen.ReadSource(words::DrawingPath(word));
         for (const auto& kind : bigKinds) {
             const QString path = "Data/Bion/" + word.name + kind.suffix + ".xji";
             gen.WriteJpeg(path, words::BigPicture(svg, kind.size), words::kJpegQuality);
@@ -92,9 +94,38 @@ void Make(kit::Generator& gen)
     CheckAgainstPlan(written, list);
 }
 
+// Writes the manifests of the words and of their spoken sounds for the word list of the assets
+// folder `assets`: run after the list changed (cmake --build build --target word_manifests).
+int WriteManifests(const QString& assets)
+{
+    try {
+        auto read = [](const QString& path) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                throw std::runtime_error("cannot read " + path.toStdString());
+            return QString::fromUtf8(file.readAll());
+        };
+        auto write = [](const QString& path, const QString& text) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
+                throw std::runtime_error("cannot write " + path.toStdString());
+        };
+        const QList<words::Word> list = words::ParseWordList(read(assets + "/groups/words/words.txt"));
+        write(assets + "/groups/words/manifest.txt", words::ManifestText(list));
+        const QString speech = assets + "/groups/speech/manifest.txt";
+        write(speech, words::SpeechManifestWith(read(speech), list));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && QByteArray(argv[1]) == "--manifests")
+        return WriteManifests(QString::fromLocal8Bit(argv[2]));
     return kit::Main(argc, argv, Make);
 }

@@ -2,6 +2,7 @@
 #include "wordart.h"
 
 #include "assetkit.h"
+#include "words/soundmarks.h"
 #include "words/wordlist.h"
 
 #include <QLinearGradient>
@@ -41,8 +42,15 @@ QList<Word> ParseWordList(const QString& text)
 {
     QList<Word> words;
     for (const wordlist::Entry& entry : wordlist::Parse(text))
-        words.append(Word{entry.name, entry.split});
+        words.append(Word{entry.name, entry.split, entry.picture});
     return words;
+}
+
+QString DrawingPath(const Word& word)
+{
+    if (word.picture == wordlist::kOwnPicture)
+        return "svg/" + word.name + ".svg";
+    return "../../third_party/twemoji/svg/" + word.picture + ".svg";
 }
 
 QList<Piece> SplitPieces(const QString& split)
@@ -89,6 +97,11 @@ QList<Tile> TilesFor(const QList<Word>& words)
         seen.insert(name);
         tiles.append(Tile{letter, name, red});
     };
+    // The whole alphabet, so that any word the list (or an adult) adds finds its tiles.
+    for (const QString& letter : soundmarks::KnownElements())
+        add(letter, false);
+    for (const QString& letter : soundmarks::MarkableElements())
+        add(letter, true);
     for (const Word& word : words)
         for (const Piece& piece : SplitPieces(word.split)) {
             // The flying saucer carries practised letters as plain blocks, so they need both.
@@ -138,6 +151,21 @@ QString ManifestText(const QList<Word>& words)
     return text;
 }
 
+QString SpeechManifestWith(const QString& speechManifest, const QList<Word>& words)
+{
+    static const QString kHeading = QStringLiteral("# Spoken words\n");
+    const qsizetype start = speechManifest.indexOf(kHeading);
+    if (start < 0)
+        Fail(QStringLiteral("the speech manifest has no \"# Spoken words\" block"));
+    const qsizetype body = start + kHeading.size();
+    qsizetype end = speechManifest.indexOf(QStringLiteral("\n#"), body - 1);
+    end = end < 0 ? speechManifest.size() : end + 1;
+    QString block;
+    for (const Word& word : words)
+        block += "Data/Smd/" + word.name + ".pw wav\n";
+    return speechManifest.left(body) + block + speechManifest.mid(end);
+}
+
 QByteArray ScaleStrokes(const QByteArray& svg, double factor)
 {
     static const QRegularExpression rule(QStringLiteral("stroke-width=\"([0-9]*\\.?[0-9]+)\""));
@@ -179,6 +207,42 @@ QImage RenderFitted(const QByteArray& svg, QSize canvas, const QRectF& box, doub
     return image;
 }
 
+QImage RenderTrimmed(const QByteArray& svg, QSize canvas, const QRectF& box, double strokeScale)
+{
+    // Drawn large once to find what it paints, then that part is fitted as a drawing of its own.
+    constexpr int kProbe = 512;
+    const QImage probe = RenderFitted(svg, QSize(kProbe, kProbe), QRectF(0, 0, kProbe, kProbe), strokeScale);
+    int left = kProbe, top = kProbe, right = -1, bottom = -1;
+    for (int y = 0; y < kProbe; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
+        for (int x = 0; x < kProbe; ++x)
+            if (qAlpha(line[x]) > 16) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    if (right < 0)
+        Fail(QStringLiteral("the drawing paints nothing"));
+    const QRectF painted(left, top, right - left + 1, bottom - top + 1);
+    const double scale = std::min(box.width() / painted.width(), box.height() / painted.height());
+    // The probe's square stands for the drawing's whole view: scale it so that the painted part
+    // fills `box`, centred.
+    const QRectF whole(box.center().x() - (painted.center().x()) * scale,
+                       box.center().y() - (painted.center().y()) * scale, kProbe * scale, kProbe * scale);
+    QImage image = RenderFitted(svg, canvas, whole, strokeScale);
+    // Faint edges the probe passed over, and anything drawn outside the view box, stay in the box.
+    QPainter clip(&image);
+    clip.setCompositionMode(QPainter::CompositionMode_Clear);
+    QPainterPath outside;
+    outside.addRect(QRectF(image.rect()));
+    QPainterPath inside;
+    inside.addRect(box);
+    clip.fillPath(outside.subtracted(inside), Qt::transparent);
+    return image;
+}
+
 QImage FrameMask(QSize size)
 {
     QImage mask(size, QImage::Format_RGB32);
@@ -213,7 +277,10 @@ QRectF ObjectBox(QSize size)
 QImage BigPicture(const QByteArray& svg, QSize size)
 {
     const double strokeScale = 1.0;
-    const QImage shape = RenderFitted(svg, size, ObjectBox(size), strokeScale);
+    // The painted part fills its box to the edges, so it keeps one more block away from the
+    // frame's rounded corners, where JPEG would smear its colour onto the black of the mask.
+    const QRectF box = ObjectBox(size).adjusted(kBlock, kBlock, -kBlock, -kBlock);
+    const QImage shape = RenderTrimmed(svg, size, box, strokeScale);
     return kit::WhiteOutside(shape, FrameMask(size));
 }
 
@@ -236,8 +303,8 @@ QImage Thumbnail(const QByteArray& svg, int side)
     // Small pictures keep bolder outlines: a thin line vanishes at this size.
     const double strokeScale = side < 70 ? 2.1 : side < 90 ? 1.8 : 1.55;
     const double pad = side / 14.0;
-    painter.drawImage(0, 0, RenderFitted(svg, image.size(),
-                                         QRectF(pad, pad, side - 2 * pad, side - 2 * pad), strokeScale));
+    painter.drawImage(0, 0, RenderTrimmed(svg, image.size(),
+                                          QRectF(pad, pad, side - 2 * pad, side - 2 * pad), strokeScale));
     painter.end();
     return image;
 }

@@ -14,11 +14,17 @@
 
 namespace words {
 
-// One practice word: its ASCII file name ("lodowka") and its letter split ("_l,o,d,ó,w,k,a,").
+// One word of the list: its ASCII file name ("lodowka"), its letter split ("_l,o,d,ó,w,k,a,") and
+// where its picture comes from ("own" or a picture set's file name, as in words.txt).
 struct Word {
     QString name;
     QString split;
+    QString picture = QStringLiteral("own");
 };
+
+// The drawing a word's picture is made from, relative to the words group's folder: its own
+// drawing svg/NAME.svg or the picture set's file in assets/third_party/twemoji/svg/.
+QString DrawingPath(const Word& word);
 
 // One piece of a split: the letter(s) of one tile and whether the child practises it.
 struct Piece {
@@ -53,8 +59,8 @@ QList<Piece> SplitPieces(const QString& split);
 // The ASCII form of a letter used in picture names ("ż" -> "zz"); other texts unchanged.
 QString FileNameForm(const QString& letter);
 
-// Every tile the words need, in order of first appearance: a plain tile for every piece and a red
-// one for every practised piece.
+// Every tile the words need: a plain tile for every letter and digraph a split may use, a red one
+// for every letter a word may mark, then any other piece of the words in order of appearance.
 QList<Tile> TilesFor(const QList<Word>& words);
 
 // Sizes shared with the games' layout.
@@ -71,10 +77,18 @@ QList<Output> Plan(const QList<Word>& words);
 // The manifest text for `Plan(words)`, with a short header.
 QString ManifestText(const QList<Word>& words);
 
+// The speech group's manifest `speechManifest` with its block of spoken words (the lines after
+// "# Spoken words" up to the next comment) listing Data/Smd/NAME.pw of every word, in list order.
+QString SpeechManifestWith(const QString& speechManifest, const QList<Word>& words);
+
 // An SVG's drawing fitted into `box` (kept in proportion, centred) on a transparent canvas of
 // `canvas` size; every stroke-width is multiplied by `strokeScale` so outlines stay readable
 // when the drawing is shrunk. Throws on an invalid drawing.
 QImage RenderFitted(const QByteArray& svg, QSize canvas, const QRectF& box, double strokeScale = 1);
+
+// Like RenderFitted, but the painted part of the drawing (not its view box) is fitted into `box`:
+// pictures whose objects fill their view box differently come out alike in size.
+QImage RenderTrimmed(const QByteArray& svg, QSize canvas, const QRectF& box, double strokeScale = 1);
 
 // Multiplies every stroke-width="N" attribute of the drawing by `factor`.
 QByteArray ScaleStrokes(const QByteArray& svg, double factor);

@@ -23,13 +23,6 @@ constexpr int kRowLead = 30;
 
 const QString GraHitman::kEmpty = QStringLiteral("@");
 
-HitmanLayout HitmanLayout::For(bool small)
-{
-    if (small)
-        return {66, 352, 56, 98, 64, 465, 18, 436, 46, 240};
-    return {77, 456, 67, 120, 75, 590, 28, 560, 57, 308};
-}
-
 QString NextInCycle(const QString& letter)
 {
     if (letter == kCycleFirst)
@@ -95,7 +88,9 @@ void GraHitman::Parse(const QString& workingText)
 
 void GraHitman::LayOut(int letters, int designWidth)
 {
-    firstBoxX_ = designWidth / 2 - (letters * layout_.rowLetterWidth + 2) / 2 - kRowCentreShift;
+    HitmanLayout row = layout_;
+    row.width = designWidth;
+    firstBoxX_ = HitmanFirstBoxX(row, letters);
     leftLimit_ = firstBoxX_ - layout_.leftMargin;
     boxX_.clear();
     for (int i = 0; i < LetterCount(); ++i)

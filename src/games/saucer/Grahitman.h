@@ -6,6 +6,7 @@
 
 #include "_kratka.h"
 #include "_platforma.h"
+#include "saucerlayout.h"
 
 #include <QImage>
 #include <QString>
@@ -13,21 +14,6 @@
 #include <vector>
 
 class RandomSource;
-
-// Places and sizes of one layout (small 800 x 600, big 1024 x 768).
-struct HitmanLayout {
-    int pitch;           // from one box to the next
-    int boxY;            // top of the boxes' insides
-    int rowLetterWidth;  // what each letter adds to the width the row is centred by
-    int leftMargin;      // the saucer's left turning point lies this far left of the first box
-    int rightMargin;     // its right turning point this far right of the last box
-    int saucerY;
-    int carriedOffset;   // the carried letter's x on the saucer
-    int carriedY;
-    int matchHalfWidth;  // a box is above the saucer within this distance left of it (a quarter right)
-    int restingX;        // the saucer of a completed word, and the leftmost random start
-    static HitmanLayout For(bool small);
-};
 
 class GraHitman {
 public:
@@ -40,7 +26,7 @@ public:
     };
 
     static constexpr int kFilledBox = -100000;     // no saucer position matches a filled box
-    static constexpr int kRowCentreShift = 20;     // the row sits this far left of the centre
+    static constexpr int kRowCentreShift = kHitmanRowCentreShift;
     static constexpr int kRandomStartSteps = 40;   // the saucer starts at one of 41 places
     static const QString kEmpty;                   // the shown text of an empty box
 

@@ -12,8 +12,13 @@ void Outline(QImage& image, const QRect& r, QRgb colour)
     auto row = [&](int y) {
         if (y < 0 || y >= image.height())
             return;
+        // A frame partly or wholly beyond the left or right edge keeps only what lies inside.
+        const int from = std::max(r.left(), 0);
+        const int to = std::min(r.right(), inside.right());
+        if (from > to)
+            return;
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + std::max(r.left(), 0), line + std::min(r.right(), inside.right()) + 1, colour);
+        std::fill(line + from, line + to + 1, colour);
     };
     auto column = [&](int x) {
         if (x < 0 || x >= image.width())

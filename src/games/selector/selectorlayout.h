@@ -28,3 +28,20 @@ constexpr int SelectorSlotX(const SelectorLayout& layout, int n, int i)
 {
     return layout.width / 2 - layout.slotStartOffset * n + kSelectorSlotFirstX + i * (layout.cell + kSelectorSlotGap);
 }
+
+// True when a row of n slots with their frames lies inside the design area.
+constexpr bool SelectorRowFits(const SelectorLayout& layout, int n)
+{
+    const int left = SelectorSlotX(layout, n, 0) - kSelectorFrameRings;
+    const int right = SelectorSlotX(layout, n, n - 1) + layout.cell + kSelectorFrameRings;
+    return left >= 0 && right <= layout.width;
+}
+
+// The most letters a word of the picture-and-say game may have in both layouts.
+constexpr int SelectorMaxLetters()
+{
+    int n = 0;
+    while (SelectorRowFits(kSelectorSmall, n + 1) && SelectorRowFits(kSelectorBig, n + 1))
+        ++n;
+    return n;
+}

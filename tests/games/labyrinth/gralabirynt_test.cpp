@@ -70,7 +70,8 @@ protected:
     CStatRec stats{CStatRec::kProgramId, folder.Path()};
     CUstGry settings{"Labirynt"};
     CSlowa words;
-    CSlowaRoznicowe differential;
+    // Two differential words, so that three distractor tiles must repeat one.
+    CSlowaRoznicowe differential{{MakeWord("autobus", "a,u,t,o,b,u,_s,", 0), MakeWord("basen", "b,a,_s,e,n,", 0)}};
     CDisplay display = DescribeDisplay(800, 600);
     QImage board{800, 600, QImage::Format_RGB32};
     QImage clean{800, 600, QImage::Format_RGB32};

@@ -176,6 +176,17 @@ TEST(SaucerPieces, FramesAreFiveOutlinesAndMovesPutTheBackgroundBack)
     box.DrawYellow();
     EXPECT_EQ(scene.pixel(95, 347), CKratka::kYellow);
 
+    // A row wider than the scene (a longer word than the list allows) is cut at the scene's edges.
+    QImage clipped(scene.size(), QImage::Format_RGB32);
+    clipped.fill(Qt::black);
+    CKratka beyondRight, beyondLeft, acrossEdge;
+    beyondRight.Create(830, 352, true, clipped);
+    beyondLeft.Create(-80, 352, true, clipped);
+    EXPECT_EQ(clipped.pixel(799, 347), qRgb(0, 0, 0));
+    EXPECT_EQ(clipped.pixel(0, 347), qRgb(0, 0, 0));
+    acrossEdge.Create(780, 352, true, clipped);
+    EXPECT_EQ(clipped.pixel(799, 347), CKratka::kRed);
+
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(Qt::green);
     CPlatforma block;
