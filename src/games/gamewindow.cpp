@@ -10,6 +10,7 @@
 #include "shell/Cdisplay.h"
 #include "shell/_cblad.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
@@ -152,21 +153,37 @@ void CGameWindow::A_NowaGra()
     BeginRound();
 }
 
-void CGameWindow::A_Stop()
+void CGameWindow::EndRound()
 {
-    if (!live_)
-        return;
     const bool completed = RoundCompleted();
     live_ = false;
     StopRoundTimers();
     EndRoundObjects();
     context_.stats.EndGame();
     context_.stats.Save(completed ? 1 : 0);
+}
+
+void CGameWindow::A_Stop()
+{
+    if (!live_)
+        return;
+    EndRound();
+    inSummary_ = true;
     const int answer = context_.summary ? context_.summary->ShowSummary() : TfmKoniecGry::kResultStop;
+    inSummary_ = false;
     if (answer == TfmKoniecGry::kResultStart)
         A_NowaGra();
     else
         EndModal(TfmKoniecGry::kResultStop);
+}
+
+void CGameWindow::A_Close()
+{
+    if (inSummary_)
+        return;
+    if (live_)
+        EndRound();
+    EndModal(TfmKoniecGry::kResultStop);
 }
 
 void CGameWindow::showEvent(QShowEvent* event)
@@ -195,6 +212,16 @@ void CGameWindow::keyPressEvent(QKeyEvent* event)
 {
     if (IsEscape(event))
         A_Stop();
+}
+
+void CGameWindow::closeEvent(QCloseEvent* event)
+{
+    if (inSummary_) {
+        event->ignore();
+        return;
+    }
+    A_Close();
+    CModalWindow::closeEvent(event);
 }
 
 bool CGameWindow::eventFilter(QObject* watched, QEvent* event)

@@ -46,6 +46,11 @@ public:
     // of the round may be touched after this returns.
     void A_Stop();
 
+    // The window is asked to close (the window manager's close, Alt+F4): a live round ends and is
+    // saved as by Esc, and the window goes back to the menu without the summary, since the child
+    // asked for the window to go. A round's summary already showing answers for itself.
+    void A_Close();
+
     // Esc, as a key code or as the character 27.
     static bool IsEscape(const QKeyEvent* event);
 
@@ -90,18 +95,22 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void StopRoundTimers();
     void LeaveWait();
     void ScheduleDropRetired();
+    // Ends the live round: counted, saved; nothing of it may be touched after this.
+    void EndRound();
 
     GameContext context_;
     const GameInfo& game_;
     QSize designSize_;
     quint64 round_ = 0;
     bool live_ = false;
+    bool inSummary_ = false;
     int waitDepth_ = 0;
     std::vector<std::shared_ptr<void>> retired_;
     struct TimerEntry;

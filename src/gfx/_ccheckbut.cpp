@@ -3,6 +3,7 @@
 
 #include "platform/picturestore.h"
 #include "platform/raster.h"
+#include "platform/windowbase.h"
 #include "shell/_cblad.h"
 
 #include <new>
@@ -30,8 +31,7 @@ void CCheckBut::SetChecked(bool checked)
         return;
     const QImage& picture = checked_ ? checkedPicture_ : unchecked_;
     raster::Copy(*canvas_, pos(), picture);
-    if (parentWidget())
-        parentWidget()->update(QRect(pos(), picture.size()));
+    ShowOnWindow(parentWidget(), QRect(pos(), picture.size()));
 }
 
 void CCheckBut::Move(int x, int y)

@@ -3,6 +3,7 @@
 
 #include "platform/picturestore.h"
 #include "platform/raster.h"
+#include "platform/windowbase.h"
 #include "shell/_cblad.h"
 
 #include <QMouseEvent>
@@ -73,8 +74,7 @@ void CPrzyciskP::Compose(const QImage& state)
         raster::Copy(buffer_, QPoint(0, 0), *backCanvas_, screen);
     raster::DrawMasked(buffer_, QPoint(0, 0), state, pictures_.Mask);
     raster::Copy(*windowCanvas_, screen.topLeft(), buffer_, QRect(QPoint(0, 0), screen.size()));
-    if (parentWidget())
-        parentWidget()->update(screen);
+    ShowOnWindow(parentWidget(), screen);
 }
 
 void CPrzyciskP::EraseToBackground()
@@ -83,8 +83,7 @@ void CPrzyciskP::EraseToBackground()
         return;
     const QRect screen = geometry();
     raster::Copy(*windowCanvas_, screen.topLeft(), *backCanvas_, screen);
-    if (parentWidget())
-        parentWidget()->update(screen);
+    ShowOnWindow(parentWidget(), screen);
 }
 
 bool CPrzyciskP::Intercept(HitEvent kind, QEvent* event)
@@ -157,8 +156,7 @@ void CPrzyciskC::Select(const QImage& state)
     Draw();
     if (canvas_ && windowCanvas_ && canvas_ != windowCanvas_)
         raster::Copy(*windowCanvas_, pos(), *canvas_, geometry());
-    if (parentWidget())
-        parentWidget()->update(geometry());
+    ShowOnWindow(parentWidget(), geometry());
 }
 
 bool CPrzyciskC::Intercept(HitEvent kind, QEvent* event)

@@ -19,14 +19,36 @@ void CWindowBase::ResetCanvas(QSize size, QColor fill)
     canvas_.fill(fill);
 }
 
+namespace {
+// Canvas pixels around a changed one that an enlarged screen pixel may blend with it, plus one for
+// the rounding of the part's edges.
+constexpr int kBlendMargin = 2;
+}  // namespace
+
+QRect CWindowBase::RepaintRect(const QRect& rect) const
+{
+    if (devicePixelRatioF() == 1 || rect.isEmpty())
+        return rect;
+    const QRect grown = rect.adjusted(-kBlendMargin, -kBlendMargin, kBlendMargin, kBlendMargin);
+    return QRect(QPoint(0, grown.top()), grown.bottomRight());
+}
+
 void CWindowBase::Flush(const QRect& rect)
 {
-    update(rect);
+    update(RepaintRect(rect));
 }
 
 void CWindowBase::ShowNow(const QRect& rect)
 {
-    repaint(rect);
+    repaint(RepaintRect(rect));
+}
+
+void ShowOnWindow(QWidget* window, const QRect& rect)
+{
+    if (auto* base = qobject_cast<CWindowBase*>(window))
+        base->Flush(rect);
+    else if (window)
+        window->update(rect);
 }
 
 void CWindowBase::paintEvent(QPaintEvent* event)

@@ -19,6 +19,12 @@ public:
     void Flush(const QRect& rect);
     void FlushAll() { Flush(rect()); }
     void ShowNow(const QRect& rect);
+    // The part of the window to paint again when the canvas changed in `rect`. Enlarged, a screen
+    // pixel blends the canvas pixels around it and the window system rounds the edges of a part its
+    // own way, so the part grows by a margin; and the blending steps along each screen row from where
+    // the painted part begins, so every part begins at the window's left edge, as a whole painting
+    // does: the screen then shows exactly what painting the whole window would.
+    QRect RepaintRect(const QRect& rect) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,6 +32,10 @@ protected:
 private:
     QImage canvas_;
 };
+
+// The canvas of `window` changed in `rect`: painted again as the window paints a changed part
+// (a control drawing itself into its window's canvas).
+void ShowOnWindow(QWidget* window, const QRect& rect);
 
 // Places a top-level window over the whole primary screen. Without a window manager a full-screen
 // request alone leaves a small window, so the geometry is set first.

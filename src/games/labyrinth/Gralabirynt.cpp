@@ -128,7 +128,7 @@ void Labirynt::PlaceWords(CZestawSlow& words, CZestawSlow& differential, int lev
 
 void Labirynt::LayOut()
 {
-    const int pitch = small_ ? kPitchSmall : kPitchBig;
+    const int pitch = Pitch();
     for (const auto& column : cells_)
         for (const auto& cell : column)
             if (cell)
@@ -181,16 +181,6 @@ bool Labirynt::IsExit(int column, int row) const
 {
     const qint32 code = CodeAt(column, row);
     return code == lab::kExitLeft || code == lab::kExitDown;
-}
-
-int Labirynt::CellWidth() const
-{
-    return cells_[0][0] ? cells_[0][0]->Width() : 0;
-}
-
-int Labirynt::CellHeight() const
-{
-    return cells_[0][0] ? cells_[0][0]->Height() : 0;
 }
 
 KostkaLab* Labirynt::Cell(int column, int row) const
@@ -290,7 +280,8 @@ bool GraLabirynt::Start()
     qint32 code = 0;
     board_->FindStart(column, row, x, y, code);
     figure_.SetBoard(board_.get());
-    figure_.SetStep(board_->CellWidth(), board_->CellHeight());
+    // Every tile, an empty one too, is one pitch wide: the glide and the centring go by the pitch.
+    figure_.SetStep(board_->Pitch(), board_->Pitch());
     // The small tiles' path is drawn one pixel up and left of the tile's centre.
     if (small)
         figure_.PlaceAt(column, row, x - 1, y - 1);

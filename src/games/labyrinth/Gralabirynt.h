@@ -49,8 +49,8 @@ public:
     bool FindStart(int& column, int& row, int& x, int& y, qint32& code) const;
     qint32 CodeAt(int column, int row) const;  // 0 outside the grid or for a missing cell
     bool IsExit(int column, int row) const;
-    int CellWidth() const;
-    int CellHeight() const;
+    // From one tile to the next: the figure glides this far in one step.
+    int Pitch() const { return small_ ? kPitchSmall : kPitchBig; }
     // Takes the cell's picture off the board into slot `index` of `total`; returns the two
     // rectangles of the board picture that changed (united).
     QRect Collect(int column, int row, int total, int index, int width, int height);

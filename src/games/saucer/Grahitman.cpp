@@ -16,9 +16,6 @@ const QString kCycleSecond = QStringLiteral("r");
 const QString kCycleThird = QStringLiteral("j");
 // The help's answer text when the carried letter fits an empty box.
 const QString kFitsMark = QStringLiteral("!");
-// A press changes the letter unless the saucer is under the row (from this far left of the first
-// box) and below an empty box.
-constexpr int kRowLead = 30;
 }  // namespace
 
 const QString GraHitman::kEmpty = QStringLiteral("@");
@@ -133,9 +130,8 @@ bool GraHitman::FindBoxUnder(int left)
 
 bool GraHitman::CycleLetter()
 {
-    const int left = saucer_.Left();
-    const bool underRow = left >= firstBoxX_ - kRowLead && !boxX_.empty() && left <= boxX_.back();
-    if (underRow && FindBoxUnder(left))
+    // Wherever an empty box is above the saucer the press launches the letter the child chose.
+    if (FindBoxUnder(saucer_.Left()))
         return false;
     carriedLetter_ = NextInCycle(carriedLetter_);
     NewCarriedBlock();

@@ -249,15 +249,8 @@ void TfmHitman::HitmanTimerTimer()
     if (!board_ || !board_->IsActive() || launching_)
         return;
 
-    if (filled_ == board_->HiddenCount() && !board_->IsFinished()) {
-        timer_->Stop();
-        working_[wordIndex_] = board_->CompletedText();
-        board_->SetFinished();
-        Context().stats.AddCorrect();
-        HideHelp();
-        PlayRandomSound(kPraiseSound);
-        PlayWordSound(names_[wordIndex_]);
-    }
+    if (filled_ == board_->HiddenCount() && !board_->IsFinished())
+        FinishWord();
 
     if (hintMs_ > 0 && hintMs_ < kHintShowMs)
         hintMs_ += kTickMs;
@@ -303,6 +296,17 @@ void TfmHitman::HitmanTimerTimer()
         movingRight_ = true;
     if (dx != 0)
         MoveSaucer(dx);
+}
+
+void TfmHitman::FinishWord()
+{
+    timer_->Stop();
+    working_[wordIndex_] = board_->CompletedText();
+    board_->SetFinished();
+    Context().stats.AddCorrect();
+    HideHelp();
+    PlayRandomSound(kPraiseSound);
+    PlayWordSound(names_[wordIndex_]);
 }
 
 bool TfmHitman::Glide(CPlatforma& piece, int x)
@@ -360,7 +364,10 @@ bool TfmHitman::Launch()
         board_->SetBusy(false);
     }
     launching_ = false;
-    timer_->Start();
+    if (filled_ == board_->HiddenCount())
+        FinishWord();
+    else
+        timer_->Start();
     return true;
 }
 

@@ -79,6 +79,8 @@ private:
     void RetireBoard();
     const QImage& WordPicture(int i);
     void HideHelp();
+    // The last letter landed: the word is counted, praised and said; it takes no more letters.
+    void FinishWord();
     void EndHighlight();
     // Moves the saucer and its letter by dx and shows them.
     void MoveSaucer(int dx);

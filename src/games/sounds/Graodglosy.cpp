@@ -98,6 +98,12 @@ void GraOdglosy::AgeHint()
     }
 }
 
+bool GraOdglosy::NeedsTick() const
+{
+    return selection_.SelectionCount > 0 || selection_.SelectedObject || selection_.SelectedButton ||
+           hint_.HintRequested || hint_.HintShowing;
+}
+
 void GraOdglosy::RequestHint()
 {
     if (selection_.SelectedObject || selection_.SelectedButton)

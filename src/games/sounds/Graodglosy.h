@@ -60,6 +60,9 @@ public:
     // The second half of a tick: a showing hint ages by one tick and ends past kHintShownMs.
     void AgeHint();
 
+    // Something is picked, or a hint is asked for or showing: the tick has work.
+    bool NeedsTick() const;
+
     // The help button: a hint is asked for only while something is picked; it waits until exactly
     // one thing is.
     void RequestHint();

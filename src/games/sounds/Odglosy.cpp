@@ -158,6 +158,10 @@ void TfmOdglosy::BeginRound()
     engine_ = std::make_unique<GraOdglosy>(Host(), selection_, hint_, Context().stats, IsSmall());
     // A hint of an earlier game has nothing to do with this one.
     engine_->EndHint();
+    // Nor the look a button kept when the mouse left it after the last game had ended.
+    for (const auto& button : buttons_)
+        if (button->CurrentLook() != CPrzyciskOdglosy::Look::Normal)
+            button->ShowNormal();
     // The window's canvas is new each time the window is shown.
     raster::Copy(Canvas(), QPoint(0, 0), scene_);
     FlushAll();
@@ -181,18 +185,28 @@ void TfmOdglosy::A_Pomoc()
 {
     if (engine_)
         engine_->RequestHint();
+    WakeTick();
 }
 
 void TfmOdglosy::A_KliknietoObiekt()
 {
     if (engine_)
         engine_->ObjectClicked();
+    WakeTick();
 }
 
 void TfmOdglosy::A_KliknietoPrzycisk()
 {
     if (engine_)
         engine_->ButtonClicked();
+    WakeTick();
+}
+
+void TfmOdglosy::WakeTick()
+{
+    // A tick already running keeps its beat.
+    if (engine_ && RoundLive() && engine_->NeedsTick() && !tick_->IsActive())
+        tick_->Start(GraOdglosy::kTickMs);
 }
 
 void TfmOdglosy::Tick()
@@ -219,6 +233,9 @@ void TfmOdglosy::Tick()
         break;
     }
     engine_->AgeHint();
+    // Nothing picked and no hint: nothing can happen before the next click wakes the tick.
+    if (!engine_->NeedsTick())
+        tick_->Stop();
 }
 
 void TfmOdglosy::ShowRect(const QRect& rect)
@@ -277,6 +294,7 @@ bool TfmOdglosy::ButtonEvent(CPrzyciskOdglosy& button, const HitArea& area, HitE
             button.LeftPress(selection_);
         else if (ButtonOf(kind, event) == Qt::RightButton)
             PlaySoundFile(SoundPath(button.Name()));
+        WakeTick();
         break;
     case HitEvent::Enter:
         button.Enter();
@@ -302,6 +320,7 @@ bool TfmOdglosy::ObjectEvent(CObiektOdglosy& object, const HitArea& area, HitEve
             object.LeftPress(selection_);
         else if (ButtonOf(kind, event) == Qt::RightButton)
             PlaySoundFile(SoundPath(object.Name()));
+        WakeTick();
         break;
     case HitEvent::Enter:
         object.Enter();

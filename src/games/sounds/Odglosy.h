@@ -41,7 +41,8 @@ public:
     void A_Pomoc();
     void A_KliknietoObiekt();
     void A_KliknietoPrzycisk();
-    // The timer's step: a picked pair judged, a hint asked for shown, a shown one aged.
+    // The timer's step: a picked pair judged, a hint asked for shown, a shown one aged. It runs only
+    // while something is picked or a hint is asked for or showing.
     void Tick();
 
     GraOdglosy* Engine() const { return engine_.get(); }
@@ -82,6 +83,8 @@ private:
     bool Swallowed(HitEvent kind, QEvent* event) const;
     bool ButtonEvent(CPrzyciskOdglosy& button, const HitArea& area, HitEvent kind, QEvent* event);
     bool ObjectEvent(CObiektOdglosy& object, const HitArea& area, HitEvent kind, QEvent* event);
+    // Starts the tick when a click gave it something to do.
+    void WakeTick();
     // Puts on screen now what was drawn, before a sound holds everything still.
     void ShowPendingNow();
 

@@ -262,8 +262,14 @@ void GraTaiPei::Highlight(CKostka& tile, QRgb colour)
     host_.ShowSceneRect(tile.DrawFrame(scene_, colour, OpenBottom(tile)));
 }
 
+bool GraTaiPei::NeedsTick() const
+{
+    return selState_ == kPairChosen || FreePairCount() == 0 || CellsInUse() == 0;
+}
+
 void GraTaiPei::Enter(CKostka& tile)
 {
+    hovered_ = TilePlace{tile.Column(), tile.Row(), tile.Layer(), tile.Name()};
     if (!tile.IsFree())
         return;
     const bool firstChosen = selState_ == kOneChosen && first_.SamePlace(tile);
@@ -272,10 +278,21 @@ void GraTaiPei::Enter(CKostka& tile)
 
 void GraTaiPei::Leave(CKostka& tile)
 {
+    if (hovered_.SamePlace(tile))
+        hovered_ = TilePlace{};
     if (!tile.IsFree())
         return;
     const bool firstChosen = selState_ == kOneChosen && first_.SamePlace(tile);
     Highlight(tile, firstChosen ? CKostka::kGreen : CKostka::kWhite);
+}
+
+void GraTaiPei::FrameHovered()
+{
+    if (hovered_.column < 0)
+        return;
+    CKostka* top = TopTile(Cell(hovered_.column, hovered_.row));
+    if (top && hovered_.SamePlace(*top))
+        Enter(*top);
 }
 
 void GraTaiPei::Press(CKostka& tile)

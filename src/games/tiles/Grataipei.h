@@ -97,10 +97,17 @@ public:
     // a wrong one keeps the first tile chosen.
     TickResult Tick();
 
-    // The mouse on a tile (a tile that is not free ignores it).
+    // The tick has work: a chosen pair to judge, no free pair left, or no tile at all. Otherwise
+    // nothing changes before the next press.
+    bool NeedsTick() const;
+
+    // The mouse on a tile (a tile that is not free ignores it, but the engine remembers it).
     void Enter(CKostka& tile);
     void Leave(CKostka& tile);
     void Press(CKostka& tile);
+    // After the board was drawn again: the tile under the mouse, if it has just become free, shows
+    // its frame (its mouse entered while it was still covered).
+    void FrameHovered();
 
     // Every tile's mouse area stops listening; the tiles stay as they are drawn.
     void HideTiles();
@@ -157,4 +164,5 @@ private:
     int freePairs_ = 0;
     int selState_ = kNothing;
     TilePlace first_, second_;
+    TilePlace hovered_;  // the tile the mouse last entered and has not left
 };

@@ -55,8 +55,10 @@ bool CKostkaWidget::Handle(HitEvent kind, QEvent* event)
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         if (button == Qt::RightButton)
             owner_.ShowZoom(tile_);
-        else if (button == Qt::LeftButton)
+        else if (button == Qt::LeftButton) {
             engine->Press(tile_);
+            owner_.WakeTick();
+        }
         return false;
     }
     default:
@@ -150,11 +152,21 @@ void TfmTaiPei::RedrawBoard()
     ShowSceneRect(board_);
 }
 
+void TfmTaiPei::WakeTick()
+{
+    // A tick already running keeps its beat, so a pair is judged as it always was.
+    if (engine_ && RoundLive() && engine_->NeedsTick() && !tick_->IsActive())
+        tick_->Start();
+}
+
 void TfmTaiPei::Tick()
 {
     if (!engine_)
         return;
     const GraTaiPei::TickResult result = engine_->Tick();
+    // An untouched board costs nothing: the next press wakes the tick.
+    if (!result.boardEmpty && !engine_->NeedsTick())
+        tick_->Stop();
     if (result.Idle() && !result.boardEmpty)
         return;
     if (result.judgement == GraTaiPei::Judgement::Right)
@@ -167,8 +179,11 @@ void TfmTaiPei::Tick()
         PlayRandomSound(kTryAgainSound);
         Context().stats.AddWrong();
     }
-    if (result.judgement == GraTaiPei::Judgement::Right || result.reshuffled)
+    if (result.judgement == GraTaiPei::Judgement::Right || result.reshuffled) {
         RedrawBoard();
+        if (isActiveWindow())
+            engine_->FrameHovered();
+    }
 }
 
 void TfmTaiPei::A_Pomoc()

@@ -1,6 +1,6 @@
 // The tile-pairs game's window "Klocki": the board of stacked picture tiles, the help and stop
-// buttons, the 10 ms tick that judges a chosen pair and reshuffles a board without a free pair, and
-// the zoom view of a tile's word on a right click.
+// buttons, the 10 ms tick that judges a chosen pair and reshuffles a board without a free pair (it
+// runs only while there is such work), and the zoom view of a tile's word on a right click.
 #pragma once
 
 #include "games/gamewindow.h"
@@ -42,6 +42,8 @@ public:
     ~TfmTaiPei() override;
 
     void A_Pomoc();
+    // A press may have given the tick work (a pair to judge): it runs until the board is quiet.
+    void WakeTick();
     // The word of `tile` in the zoom view, said aloud.
     void ShowZoom(const CKostka& tile);
 

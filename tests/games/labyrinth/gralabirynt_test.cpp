@@ -11,7 +11,10 @@
 #include "words/_cslowa.h"
 #include "words/_cslowaroznicowe.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTime>
+#include <set>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -53,9 +56,10 @@ protected:
     }
 
     // A game on the maze `codes` (file 100), started.
-    GraLabirynt& Play(const Codes& codes)
+    GraLabirynt& Play(const Codes& codes) { return Play(MazeBytes(codes)); }
+    GraLabirynt& Play(const QByteArray& mazeFile)
     {
-        folder.Write("Data/Intf/Lab/labir100.ltr", MazeBytes(codes));
+        folder.Write("Data/Intf/Lab/labir100.ltr", mazeFile);
         game = std::make_unique<GraLabirynt>(host, display, words, differential, stats, settings);
         game->SetCanvases(&board, &clean);
         EXPECT_TRUE(game->Start());
@@ -266,6 +270,55 @@ TEST_F(Labyrinth, AStepGlidesThreePixelsAFrameAndIgnoresASecondRequest)
     unset.PaintOn(canvas);
     EXPECT_EQ(canvas, clean) << "no facing, nothing painted";
     EXPECT_FALSE(unset.CanGoUp());
+}
+
+// Walks from the figure's cell into every cell it can reach, as arrow keys would, and back; after
+// each step the figure must stand centred in its cell.
+void Explore(GraLabirynt& game, std::set<std::pair<int, int>>& seen, bool& exitSeen)
+{
+    Ufo& figure = game.Figure();
+    const int pitch = game.Board()->Pitch();
+    const QRect cell(Labirynt::kLeft + figure.Column() * pitch, Labirynt::kTop + figure.Row() * pitch, pitch, pitch);
+    const QPoint offCentre = figure.Rect().center() - cell.center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << "cell " << figure.Column() << "," << figure.Row();
+    seen.insert({figure.Column(), figure.Row()});
+    exitSeen = exitSeen || game.Board()->IsExit(figure.Column(), figure.Row());
+    using MoveFn = GraLabirynt::Move (GraLabirynt::*)();
+    const struct {
+        MoveFn go, back;
+    } ways[] = {{&GraLabirynt::MoveRight, &GraLabirynt::MoveLeft},
+                {&GraLabirynt::MoveLeft, &GraLabirynt::MoveRight},
+                {&GraLabirynt::MoveDown, &GraLabirynt::MoveUp},
+                {&GraLabirynt::MoveUp, &GraLabirynt::MoveDown}};
+    for (const auto& way : ways) {
+        const int column = figure.Column(), row = figure.Row();
+        const GraLabirynt::Move move = (game.*way.go)();
+        if (move != GraLabirynt::Move::Stepped && move != GraLabirynt::Move::Collected)
+            continue;
+        if (!seen.count({figure.Column(), figure.Row()}))
+            Explore(game, seen, exitSeen);
+        EXPECT_EQ((game.*way.back)(), GraLabirynt::Move::Stepped);
+        ASSERT_EQ(QPoint(figure.Column(), figure.Row()), QPoint(column, row)) << "the way back leads home";
+    }
+}
+
+TEST_F(Labyrinth, EveryShippedMazeIsWalkedCellByCellAndCollectedWhole)
+{
+    const QDir shipped(ProgramFolder::GeneratedData() + "/Intf/Lab");
+    const QStringList mazes = shipped.entryList({"labir*.ltr"}, QDir::Files);
+    ASSERT_EQ(mazes.size(), 9);
+    for (const QString& name : mazes) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(shipped.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        GraLabirynt& game = Play(file.readAll());
+        std::set<std::pair<int, int>> seen;
+        bool exitSeen = false;
+        Explore(game, seen, exitSeen);
+        EXPECT_TRUE(exitSeen);
+        EXPECT_EQ(game.Collected(), game.GoodCount());
+        EXPECT_GT(game.GoodCount(), 0);
+    }
 }
 
 TEST(LabyrinthTaskLine, ListsTheGroupsWithCommas)

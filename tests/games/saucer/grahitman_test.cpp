@@ -96,6 +96,8 @@ TEST_F(SaucerBoard, APressCyclesTheLetterAwayFromEmptyBoxesAndOnlyTheRightLetter
     GraHitman& b = Make("_l,a,t,a,_r,k,a");
     SaucerAt(b.BoxX(4));
     EXPECT_FALSE(b.CycleLetter()) << "under an empty box the press is a launch";
+    SaucerAt(b.BoxX(0) - 40);
+    EXPECT_FALSE(b.CycleLetter()) << "the first box is above the saucer from 45 px before it";
     SaucerAt(b.BoxX(2));
     QStringList offered;
     for (int i = 0; i < 4; ++i) {

@@ -1,6 +1,7 @@
 // The sounds game's window through real mouse events and the fake clock: hovering and picking the
 // hidden objects, pairs judged on the next tick, the hint for either half and its waiting request,
-// right clicks, every button paired with its thing, and a new game after the summary.
+// right clicks, every button paired with its thing, and a new game after the summary with every
+// button plain.
 #include "games/sounds/Odglosy.h"
 #include "games/sounds/soundsdriver.h"
 #include "app/shared.h"
@@ -120,6 +121,7 @@ TEST_F(SoundsWindow, APairIsJudgedOnTheNextTickWithItsPicksStillShown)
         EXPECT_TRUE(Picks().ButtonName.isEmpty() && Picks().ObjectName.isEmpty());
         EXPECT_TRUE(d.Concealed(c.object));
         EXPECT_EQ(LookOf(c.button), Look::Normal);
+        EXPECT_FALSE(window->TickTimer().IsActive()) << "nothing picked: the tick sleeps until a click";
     }
     EXPECT_EQ(StatRec->Hints(), 0);
 }
@@ -210,6 +212,10 @@ TEST_F(SoundsWindow, EscDuringAHintEndsTheGameAndTheNextStartsCleanWithNewObject
     Tick();
     ASSERT_EQ(LookOf(kDog), Look::Hover);
     const CObiektOdglosy* before = window->Engine()->Object(kDog);
+    // The mouse on "tratata" when Esc is pressed; it leaves while the summary is up.
+    QWidget* trumpet = window->ButtonArea(kTrumpet);
+    QTest::mouseMove(trumpet, Driver::Middle(trumpet));
+    ASSERT_EQ(LookOf(kTrumpet), Look::Hover);
 
     summaryAnswer = TfmKoniecGry::kResultStart;
     QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -218,6 +224,7 @@ TEST_F(SoundsWindow, EscDuringAHintEndsTheGameAndTheNextStartsCleanWithNewObject
     EXPECT_NE(window->Engine()->Object(kDog), before);
     EXPECT_FALSE(Picks().SelectedObject || window->Hint().HintShowing);
     EXPECT_EQ(LookOf(kDog), Look::Normal) << "the last game's hint is gone";
+    EXPECT_EQ(LookOf(kTrumpet), Look::Normal) << "every button starts the game in its normal look";
     EXPECT_TRUE(d.Concealed(kDog) && d.Concealed(kTrumpet));
     EXPECT_TRUE(window->TickTimer().IsActive());
 

@@ -157,6 +157,30 @@ TEST_F(TaiPei, ChoosingTilesShowsInTheirFramesAndAWrongPairKeepsTheFirstChosen)
     EXPECT_EQ(frame(las), CKostka::kGreen);
 }
 
+TEST_F(TaiPei, TheTickHasWorkOnlyForAChosenPairAndTheTileUncoveredUnderTheMouseIsFramedAtOnce)
+{
+    auto game = Make(Board({{0, 0, {"lejek", "las"}}, {6, 0, {"las"}}, {6, 4, {"lejek"}}}));
+    CKostka& covered = game->Tile(GraTaiPei::Cell(0, 0), 0);
+    const auto frame = [&](const CKostka& t) { return scene.pixel(t.PictureRect().topLeft() - QPoint(1, 1)); };
+    EXPECT_FALSE(game->NeedsTick()) << "a free pair and nothing chosen";
+    game->Press(*game->TopTile(GraTaiPei::Cell(0, 0)));
+    EXPECT_FALSE(game->NeedsTick()) << "one tile chosen waits for the second";
+    game->Press(*game->TopTile(GraTaiPei::Cell(6, 0)));
+    EXPECT_TRUE(game->NeedsTick());
+
+    // The mouse rests where the upper tile was; it enters the lower one before that is free.
+    game->Enter(covered);
+    EXPECT_EQ(game->Tick().judgement, GraTaiPei::Judgement::Right);
+    EXPECT_FALSE(game->NeedsTick()) << "the two lejek tiles are a free pair";
+    game->DrawAll();
+    game->FrameHovered();
+    EXPECT_EQ(frame(covered), CKostka::kYellow);
+    game->Leave(covered);
+    game->DrawAll();
+    game->FrameHovered();
+    EXPECT_EQ(frame(covered), CKostka::kWhite) << "the mouse has gone";
+}
+
 TEST_F(TaiPei, AStuckBoardIsReshuffledWithinOneTick)
 {
     mix = GraTaiPei::kMixLimit;  // the counter starts again from 100 on its next step

@@ -1,6 +1,7 @@
 // Whole tile-pairs games in the real program: started from the menu's third tab, a tile's word
 // zoomed by a right click, a hint, a wrong pair, the first board left with Esc and the summary's
-// "start", the second board cleared by clicking free pairs to its end, and both records checked.
+// "start", the second board cleared by clicking free pairs to its end, the third closed by the
+// window manager, and the three records checked.
 #include "app/shared.h"
 #include "games/tiles/Taipei.h"
 #include "gfx/_cprzycisk.h"
@@ -71,7 +72,7 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
     const QString statistics = program.folder.File("prgst4.stt");
     const qint64 sizeBefore = QFile(statistics).size();
 
-    // The first summary starts a new board, the second goes back to the menu.
+    // Both summaries start a new board; the third board's window is closed.
     int summaries = 0;
     bool tickedDuringSummary = false;
     QObject::connect(FormKoniecGry.get(), &CModalWindow::Opened, [&] {
@@ -80,11 +81,12 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
             const int tilesBehind = game->Engine() ? TileCount(*game->Engine()) : -1;
             time.Advance(10 * TfmTaiPei::kTickMs);
             tickedDuringSummary |= game->Engine() && TileCount(*game->Engine()) != tilesBehind;
-            Click(summaries == 1 ? FormKoniecGry->StartButton() : FormKoniecGry->StopButton());
+            Click(FormKoniecGry->StartButton());
         });
     });
 
     int boardsDealt = 0, pairsTaken = 0, wrongSounds = 0, zoomedWords = 0;
+    bool tickedIdle = true, wokenByPair = false, quietAfterJudging = false, closedLive = false;
     QString hintFrame;
     QObject::connect(game, &CModalWindow::Opened, [&] {
         QTimer::singleShot(0, [&] {
@@ -102,12 +104,17 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
                 hintFrame = QColor(game->Canvas().pixel(picture.topLeft() - QPoint(1, 1))).name();
             }
 
+            // Left alone, the board wakes nobody; a chosen pair wakes the tick until it is judged.
+            time.Advance(10 * TfmTaiPei::kTickMs);
+            tickedIdle = game->TickTimer().IsActive();
             const auto tops = FreeTops(*engine);
             if (tops.size() >= 2) {
                 ClickTile(*tops.first().first());
                 ClickTile(*tops.last().first());
+                wokenByPair = game->TickTimer().IsActive();
                 const qsizetype before = played.size();
                 time.Advance(TfmTaiPei::kTickMs);
+                quietAfterJudging = !game->TickTimer().IsActive();
                 wrongSounds += played.size() > before && played.last().contains("Data/Intf/Smd/b0");
                 ClickTile(*tops.first().first());  // the first tile is still chosen: drop it
             }
@@ -116,7 +123,7 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
             // Second board, dealt by the summary's "start": cleared pair by pair.
             engine = game->Engine();
             boardsDealt += game->RoundLive() && TileCount(*engine) == 10;
-            for (int step = 0; step < 200 && game->RoundLive(); ++step) {
+            for (int step = 0; step < 200 && pairsTaken < 5; ++step) {
                 const auto free = FreeTops(*game->Engine());
                 const auto pair = std::find_if(free.begin(), free.end(), [](const auto& t) { return t.size() >= 2; });
                 if (pair != free.end()) {
@@ -126,8 +133,11 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
                 }
                 time.Advance(TfmTaiPei::kTickMs);
             }
+            // The third board, closed from the desktop: saved, and back to the menu at once.
+            closedLive = game->RoundLive() && TileCount(*game->Engine()) == 10;
+            game->close();
             if (game->isVisible()) {
-                ADD_FAILURE() << "the board was not cleared";
+                ADD_FAILURE() << "the window did not close";
                 game->EndModal(0);
             }
         });
@@ -141,7 +151,11 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
     EXPECT_EQ(hintFrame, QColor(CKostka::kRed).name());
     EXPECT_EQ(wrongSounds, 1);
     EXPECT_EQ(pairsTaken, 5);
-    EXPECT_EQ(summaries, 2);
+    EXPECT_EQ(summaries, 2) << "no summary after the close";
+    EXPECT_TRUE(closedLive);
+    EXPECT_FALSE(tickedIdle);
+    EXPECT_TRUE(wokenByPair);
+    EXPECT_TRUE(quietAfterJudging);
     EXPECT_FALSE(tickedDuringSummary) << "the tick is off while the summary is open";
     EXPECT_TRUE(game->isHidden());
     EXPECT_EQ(game->Result(), TfmKoniecGry::kResultStop);
@@ -150,11 +164,11 @@ TEST(TaiPeiGame, BoardsLeftWithEscAndClearedByPairsAreRecordedAsCompleted)
     QFile file(statistics);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    ASSERT_EQ(bytes.size(), sizeBefore + 2 * CStatRec::kRecordSize);
+    ASSERT_EQ(bytes.size(), sizeBefore + 3 * CStatRec::kRecordSize);
     struct Expected {
         qint32 hints, correct, wrong;
-    } expected[] = {{1, 0, 1}, {0, 5, 0}};
-    for (int i = 0; i < 2; ++i) {
+    } expected[] = {{1, 0, 1}, {0, 5, 0}, {0, 0, 0}};
+    for (int i = 0; i < 3; ++i) {
         const QByteArray record = bytes.mid(sizeBefore + i * CStatRec::kRecordSize, CStatRec::kRecordSize);
         EXPECT_EQ(Field<qint32>(record, 0), CStatRec::kGameOther) << "game code";
         EXPECT_EQ(Field<quint16>(record, 4), 2026) << "start year";
