@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config
       qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
       qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libqt6svg6 libqt6multimedia6 libqt6charts6 qt6-image-formats-plugins
-      libjpeg-dev libgtest-dev libbenchmark-dev
+      libjpeg-dev libgtest-dev libbenchmark-dev cmark-gfm
       espeak-ng sox libsox-fmt-all
       xvfb openbox xdotool imagemagick x11-apps desktop-file-utils appstream
       fonts-dejavu-core fonts-comfortaa fonts-liberation2

@@ -2,6 +2,7 @@
 // a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
 // and phrases the games say. "--csv OUT" writes the CSV without a window.
 #include "recorder/wavedevice.h"
+#include "shell/commandline.h"
 #include "shell/programfolders.h"
 #include "statfile.h"
 #include "tables.h"
@@ -9,12 +10,10 @@
 #include "window.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QSaveFile>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -49,14 +48,27 @@ int WriteCsv(const QString& in, const QString& out)
 
 int main(int argc, char** argv)
 {
-    // The CSV and the help need no display: with them no window system is opened.
-    bool windowless = false;
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--csv", "--help", "-h", "--help-all"})
-            windowless = windowless || std::strcmp(argv[i], option) == 0;
+    CommandLine commandLine(QStringLiteral("brimbola-wyniki"), QStringLiteral(BRIMBOLA_VERSION),
+                            CommandLine::Text("Wyniki gier Brimboli zapisane w pliku prgst4.stt.",
+                                              "The results of the Brimbola games saved in the file prgst4.stt."));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 CommandLine::Text("Zapisuje tabelę gier do pliku CSV, bez okna.",
+                                                   "Writes the table of games to a CSV file, without a window."),
+                                 CommandLine::Text("PLIK", "FILE"));
+    commandLine.AddOption(csv);
+    commandLine.AddPositional(CommandLine::Text("plik", "file"),
+                              CommandLine::Text("Plik wyników (domyślnie prgst4.stt obok programu).",
+                                                "The results file (prgst4.stt beside the program when none is given)."),
+                              CommandLine::Text("[plik]", "[file]"));
+    if (const std::optional<int> ended = commandLine.Process(argc, argv))
+        return *ended;
+
+    // The CSV needs no display: with it no window system is opened.
+    const bool windowless = commandLine.IsSet(csv);
     std::unique_ptr<QCoreApplication> app =
         windowless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brimbola-wyniki"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRIMBOLA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     // Qt's own dialogs (files, calendar) in Polish where the desktop has Qt's translations.
     QTranslator qtTexts;
@@ -64,19 +76,10 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Wyniki gier Brimboli zapisane w pliku prgst4.stt."));
-    parser.addHelpOption();
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Zapisuje tabelę gier do pliku CSV, bez okna."),
-                                 QStringLiteral("PLIK"));
-    parser.addOption(csv);
-    parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Plik wyników (domyślnie prgst4.stt obok programu)."),
-                                 QStringLiteral("[plik]"));
-    parser.process(*app);
-    const QStringList given = parser.positionalArguments();
+    const QStringList given = commandLine.Positional();
     const QString path = given.isEmpty() ? DefaultStatFilePath() : given.first();
-    if (parser.isSet(csv))
-        return WriteCsv(path, parser.value(csv));
+    if (windowless)
+        return WriteCsv(path, commandLine.Value(csv));
 
     // The own recordings of the spoken words and phrases are kept where the games look for them.
     const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());

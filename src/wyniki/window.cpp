@@ -2,6 +2,7 @@
 #include "window.h"
 
 #include "chart.h"
+#include "menu/guidewindow.h"
 #include "report.h"
 #include "tables.h"
 
@@ -92,6 +93,8 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     open->setShortcut(QKeySequence::Open);
     bar->addAction(QStringLiteral("Zapisz tabelę jako CSV…"), this, &TfmWyniki::A_EksportCsv);
     bar->addAction(QStringLiteral("Raport PDF…"), this, &TfmWyniki::A_RaportPdf);
+    QAction* guide = bar->addAction(QStringLiteral("Przewodnik"), this, [this] { ShowGuide(this); });
+    guide->setShortcut(QKeySequence::HelpContents);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
