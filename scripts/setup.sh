@@ -19,3 +19,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
   $sudo apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# A Polish locale, for the programs' Polish --help and for the test that reads it.
+if ! locale -a 2>/dev/null | grep -qix 'pl_PL.utf8'; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q 'install ok installed' ||
+    { $sudo apt-get -o DPkg::Lock::Timeout=300 update -qq
+      $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends locales; }
+  $sudo sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pl_PL.UTF-8 UTF-8' /etc/locale.gen || echo 'pl_PL.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi

@@ -35,7 +35,7 @@ const std::vector<CreditLine>& Credits()
 {
     static const std::vector<CreditLine> lines = {
         {QStringLiteral("© 2026 Pracownia Brimbola · Numer publikacji: BRB-4/2026"), Link::None},
-        {QStringLiteral("Wolne oprogramowanie na licencji GNU GPL 3 lub późniejszej, bez żadnej gwarancji."), Link::None},
+        {QStringLiteral("Wolne oprogramowanie, licencja GNU GPL 3 lub późniejsza, bez gwarancji."), Link::None},
         {QStringLiteral("Pracownia Brimbola, ul. Słoneczna 7, 00-950 Warszawa"), Link::None},
         {QStringLiteral("www.brimbola.example"), Link::Web},
         {QStringLiteral("kontakt@brimbola.example"), Link::Mail},

@@ -76,8 +76,15 @@ std::optional<int> CommandLine::Process(int argc, char** argv)
         QCoreApplication::installTranslator(&qtTexts);
 
     parser_.setApplicationDescription(description_);
-    const QCommandLineOption help = parser_.addHelpOption();
-    const QCommandLineOption version = parser_.addVersionOption();
+    // Qt's own help and version options, with their texts in both languages: Qt's Polish translation
+    // lacks the help lines.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  Text("Wyświetla tę pomoc.", "Displays this help."));
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     Text("Wyświetla numer wersji.", "Displays version information."));
+    parser_.addOptions({help, helpAll, version});
     if (!parser_.parse(probe.arguments())) {
         Print(stderr, name_ + QStringLiteral(": ") + parser_.errorText() + QLatin1Char('\n'));
         return kWrongUsage;
@@ -89,7 +96,7 @@ std::optional<int> CommandLine::Process(int argc, char** argv)
                           QLatin1Char('\n'));
         return kWrongUsage;
     }
-    if (parser_.isSet(help) || parser_.isSet(QStringLiteral("help-all"))) {
+    if (parser_.isSet(help) || parser_.isSet(helpAll)) {
         Print(stdout, parser_.helpText());
         return 0;
     }

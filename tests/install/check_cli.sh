@@ -7,6 +7,7 @@ set -uo pipefail
 app=$1
 fail() { echo "FAIL: $*" >&2; status=1; }
 status=0
+locale -a 2>/dev/null | grep -qix 'pl_PL.utf8' || { echo "FAIL: no pl_PL.UTF-8 locale (scripts/setup.sh makes it)" >&2; exit 1; }
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 # run LANG PROGRAM ARGS...: the exit code; the output in $out and $err.
@@ -17,11 +18,11 @@ run() {
 }
 for program in brimbola brimbola-wyniki; do
   for lang in pl_PL.UTF-8 C; do
-    if [ "$lang" = C ]; then usage=Usage: qtline="Displays help"; else usage=Użycie: qtline="Wyświetla pomoc"; fi
+    if [ "$lang" = C ]; then usage=Usage: help="Displays this help"; else usage="Sposób użycia:" help="Wyświetla tę pomoc"; fi
     run "$lang" "$program" --help; code=$?
     [ $code -eq 0 ] || fail "$program --help ($lang) exited $code: $(cat "$err")"
-    grep -q "^$usage $program" "$out" || fail "$program --help ($lang) has no '$usage' line: $(head -3 "$out")"
-    grep -q "$qtline" "$out" || fail "$program --help ($lang): Qt's help line is not in its language"
+    grep -q "^$usage .*$program" "$out" || fail "$program --help ($lang) has no '$usage' line: $(head -3 "$out")"
+    grep -q -- "--help  *$help" "$out" || fail "$program --help ($lang): the help option's line is not in its language"
     run "$lang" "$program" --version; code=$?
     [ $code -eq 0 ] && grep -qx "$program [0-9][0-9.]*" "$out" || fail "$program --version ($lang): $code $(cat "$out")"
     run "$lang" "$program" --no-such-option; code=$?
