@@ -23,10 +23,12 @@ list_files() {
 
 comment_of() {
   case $1 in
-    assets/third_party/*) ;;
+    assets/third_party/* | .ci/*) ;;
     *.cpp | *.h | *.hpp | *.cc | *.c | *.inc) echo "//" ;;
     CMakeLists.txt | */CMakeLists.txt | *.cmake | *.sh | *.py) echo "#" ;;
-    *) [ -f "$1" ] && head -c 64 "$1" | grep -qE '^#!.*\b(ba)?sh|^#!.*python' && echo "#" ;;
+    *) if [[ $(basename "$1") != *.* ]] && head -c 64 "$1" | grep -qE '^#!.*\b(ba)?sh|^#!.*python'; then
+         echo "#"
+       fi ;;
   esac
 }
 
@@ -35,7 +37,6 @@ while IFS= read -r file; do
   [ -f "$file" ] || continue
   comment=$(comment_of "$file") || true
   [ -n "$comment" ] || continue
-  head -n 5 "$file" | grep -q "$id" && continue
   missing=$((missing + 1))
   if $check; then
     echo "no licence line: $file"
@@ -50,7 +51,8 @@ while IFS= read -r file; do
   cat "$tmp" >"$file"  # keeps the file's mode
   rm -f "$tmp"
   echo "added: $file"
-done < <(list_files)
+done < <(list_files | while IFS= read -r f; do
+  [ -f "$f" ] && ! head -n 5 "$f" | grep -q "$id" && printf '%s\n' "$f"; done)
 if $check && [ $missing -gt 0 ]; then
   echo "$missing files without the licence line; scripts/spdx.sh adds it" >&2
   exit 1
