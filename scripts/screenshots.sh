@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the guide and README from the real program on a private X screen of
 # 1024 x 768: the main menu, each game just after its start, a game's summary, the recordings tab
 # and the results program with the games just played.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything needed to build, run and test the program on Debian 12 (idempotent).
 set -euo pipefail
 pkgs=(build-essential cmake ninja-build pkg-config

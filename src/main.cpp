@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brimbola Cz.IV Demo: speech-therapy games for young children.
 #include "platform/guardedapplication.h"
 #include "platform/keystate.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Errors, the display, the settings file, where the program's files live, and the shared services
 # with the own recordings they prefer.
 list(APPEND BRIMBOLA_CORE_SOURCES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every word and phrase the games say, in the groups the "Głos" view shows: the words of the word
 // list by their Polish spelling, then the praise and the "try again" phrases by their text. Built
 // from the same lists the sound generator speaks.

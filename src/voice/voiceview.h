@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Głos" view of the therapist's program: every word and phrase the games say, each to be heard,
 // recorded in the adult's own voice, heard again and removed, with how many are done.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
 // a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
 // and phrases the games say. "--csv OUT" writes the CSV without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results viewer's window (see window.h).
 #include "window.h"
 

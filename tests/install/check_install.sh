@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks it as a desktop sees it:
 # check_install.sh <build folder> <source folder> <desktop id>...
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The install rules: cmake --install into a temporary prefix, the menu entries and AppStream metadata
 # validated, and every program, icon and the Data tree in place.
 get_property(desktop_ids GLOBAL PROPERTY BRIMBOLA_DESKTOP_IDS)

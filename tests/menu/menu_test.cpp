@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu through real mouse and key events on the offscreen screen: its layout in both
 // modes, the tab strip's bands, the rows each tab shows, the start check, the change rule and the
 // settings written back, and the about and message windows.

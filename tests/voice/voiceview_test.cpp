@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Głos" view through real clicks, with the sound hardware as a double: hearing an item, a take
 // saved, refused as silence and stopped by its limit, the progress, a damaged recording and a
 // desktop without a microphone.

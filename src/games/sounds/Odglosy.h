@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's window ("Odgłosy"): a picture with a dog and a trumpet hidden in it, nine sound
 // buttons under it (two of them in play), help and stop. It turns the child's mouse into picks,
 // runs the game's 200 ms tick and plays the sounds; the rules are GraOdglosy's.
