@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the benchmarks: Google Benchmark inside a Qt application on the "offscreen" platform
 // with a 1024x768 screen (BRIMBOLA_BENCH_SCREEN="800x600" for the small layout).
 #include "platform/guardedapplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a changed rectangle of a window's canvas, as each animation step ends (a dragged tile, the
 // labyrinth figure's glide frame, the saucer's tick): the paint that copies it to the window, enlarged
 // when the interface is. Squares of 70 and 140 pixels, and the whole 1024 x 768 design area.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How much processor the program takes while nothing happens: the main menu, then each game window
 # opened from it and left alone, each measured over SECONDS (default 20) on a private X screen.
 #   bench/idle-cpu.sh [APP_FOLDER (default build/app)] [SECONDS]

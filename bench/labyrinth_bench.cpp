@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One frame of the labyrinth figure's glide: the 3-pixel strip it uncovers put back from the clean
 // board, the sprite drawn at its new place; in the small and the big layout.
 #include "games/labyrinth/Kostkalab.h"

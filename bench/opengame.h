@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game window opened as the menu opens it, on the first round of a game, for the benchmarks that
 // time its steps: the generated Data folder, fake services, the word catalogue chosen by `settings`.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: a word picture blended through a soft (8-bit grey) mask, the same picture drawn with the
 // hard mask rule as the picture-and-say game draws it, and decoding the largest background there is.
 #include "gfx/Ctransbitmap.h"

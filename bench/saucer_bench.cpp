@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flying saucer's timer tick with the saucer in flight: moving the saucer and its letter on the
 // scene and copying the changed rectangle to the window; and the same with the window's repaint.
 #include "games/saucer/Hitman.h"

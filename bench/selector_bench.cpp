@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drag step of the picture-and-say game: a tile held by the mouse moves a few pixels, its old
 // place is put back from the snapshot, it is drawn at the new one, and the changed rectangle reaches
 // the window (with the window's repaint of it).

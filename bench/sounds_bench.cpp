@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's 200 ms tick, as it runs while the game window is open: with nothing picked
 // (nearly every tick), and a tick that judges a picked pair and lets everything go again.
 #include "games/sounds/Odglosy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs game's 10 ms tick: what a tick costs when there is nothing to judge (almost every
 // tick), and one that takes a right pair and draws the board again.
 #include "games/tiles/Grataipei.h"

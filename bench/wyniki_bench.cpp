@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results viewer on a statistics file of 100 000 games (about three a day for ninety years, or a
 // whole practice's worth): reading and grouping it with the chart's series, and the whole opening of
 // the file in the window (table sorted, summary, chart).

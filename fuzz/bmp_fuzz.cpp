@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A BMP picture (".xbi": masks, sprites, button states) through the decoder the program uses: any
 // bytes give an opaque or grey picture within the size limit, or an ImageError.
 #include "fuzzsupport.h"

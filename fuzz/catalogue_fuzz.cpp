@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings catalogue Nagrane/record.xtr as the recordings tab loads it, mends it and notes a
 // new recording in it: a damaged or crafted catalogue keeps all it holds, gains the sections it
 // lacks, and can point a slot at no file but that slot's own.

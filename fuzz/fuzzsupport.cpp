@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share (see fuzzsupport.h).
 #include "fuzzsupport.h"
 

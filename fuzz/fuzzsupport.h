@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: the entry each target defines (libFuzzer's, or one the corpus replay
 // finds by name), a check that stops the run, a scratch folder and a fixed clock.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file Data/data.ini as the program reads it at start and rewrites it when a game's
 // settings change: any bytes read without harm, and one key written keeps every other value.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A JPEG picture (".xji") through the decoder every picture of the program goes through: any bytes
 // give a picture no larger than the decoder's limit or an ImageError, never a crash.
 #include "fuzzsupport.h"

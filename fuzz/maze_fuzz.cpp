@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A maze file "labir<number>.ltr" as the labyrinth reads it: the header check, the 48 tile codes
 // and the text, then the tile picture each code asks for.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's corpus in the normal build: every file of the folder through the target's
 // entry, as the fuzzer would give it. A reader that crashes or breaks a check ends the test.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file prgst4.stt as the program finds it at start, then a game's record appended:
 // a file that records cannot follow is refused with error 3 and left alone; otherwise the header
 // stays as it was and the new record ends the file whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A voice recording (Nagrane/Nagranie<n>.wav) as the recorder reads it to open, measure and play
 // it: any bytes give a format with sound no larger than the file, or a refusal.
 #include "fuzzsupport.h"

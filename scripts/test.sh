@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine, builds the program and its assets, and runs every test with ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheets of the generated pictures: one PNG per layout (small, big) showing every picture
 // of the manifest with its name, so a person can review the whole set at a glance.
 //   contactsheet <assets folder> <program folder> <output folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon into the PNG sizes of the icon theme:
 // render_icon <icon.svg> <theme folder> <size>... writes <theme folder>/<size>x<size>/apps/<name>.png.
 #include <QDir>

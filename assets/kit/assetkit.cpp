@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared tools of the asset generators (see assetkit.h).
 #include "assetkit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared tools of the asset generators: rendering SVG drawings, the program's picture formats
 // (JPEG ".xji", BMP ".xbi", the picture store's PNGs), masks, greyed looks and labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For the generators' tests: a test suite that runs one group's generator once into a temporary
 // program folder and reads back what it wrote.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Account of written files and its comparison with a group's manifest (see labyrinth_ledger.h).
 #include "labyrinth_ledger.h"
 

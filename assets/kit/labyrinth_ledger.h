@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps account of the files a generator writes, so that its manifest can be compared with them:
 // a file written but not listed (or listed with another size) would escape the program's tests.
 #pragma once

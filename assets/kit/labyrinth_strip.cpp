@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the frame strip once at full length and cuts its ends and middle out of it, so the pieces
 // join without a seam however many middles the game puts between the ends.
 #include "labyrinth_strip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stretchable frame strip of the games (collection column of the maze, letter row of the
 // picture-and-say game): two soft-edged ends with grey masks and one opaque repeatable middle.
 #pragma once

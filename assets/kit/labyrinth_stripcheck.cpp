@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the frame strip pieces that would otherwise only show up on screen: seams where the
 // pieces meet, background shining through the ends' joins, hard (jagged) ends, wrong sizes.
 #include "labyrinth_strip.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, writing and checking the labyrinth game's maze files (see mazes_check.h).
 #include "mazes_check.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maze files of the labyrinth game: reading and writing their bytes, and the check that a
 // maze is playable (every opening leads somewhere, one start, one exit, every picture reachable).
 // Depends on QtCore only, so the generator and the tests can both use it.

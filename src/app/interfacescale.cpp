@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the interface's scale before the application starts (see interfacescale.h).
 #include "interfacescale.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enlarging the whole interface on a screen larger than the design area. Qt takes its scale factor
 // only when the application object is made, and the screen's size is known only from one, so the
 // screen is measured first by a short-lived application and the factor set for the real one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects the whole program shares (see shared.h).
 #include "shared.h"
 

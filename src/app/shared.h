@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The objects the whole program shares, made once at start-up and destroyed at its end: the word
 // stores, the statistics and the end-of-game summary every game shows. The windows get them handed
 // over; only start-up and tests reach them here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start and end (see startup.h).
 #include "startup.h"
 

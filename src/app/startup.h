@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start and end: one copy per desktop, the splash window, the screen and settings
 // checks, the shared objects and windows, the main window's event loop, and the clean-up that always
 // puts the working folder back. Every failure that ends the program is shown here.

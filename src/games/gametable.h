@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of games: one row per game of the main menu with its tab, its settings record, how many
 // words a level asks for, the code its records carry in the statistics file, which settings rows the
 // menu keeps fixed for it, and how its window is made. Start-up, the menu's rows, its start check and

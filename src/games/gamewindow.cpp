@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every game window (see gamewindow.h).
 #include "gamewindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The base of every game window. Showing the window starts a round; Esc and the stop button end it;
 // every input of the child keeps the game counted; ending a round counts it, saves its record and shows
 // the summary, whose answer starts a new round or closes the window.

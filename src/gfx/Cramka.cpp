@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stretchable frame of the picture-and-say row and the labyrinth's collection column (see
 // Cramka.h).
 #include "Cramka.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stretchable frame the games put around a row or column of items: a soft-edged start piece,
 // a middle piece repeated once per item, and a soft-edged end piece.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soft-edged pictures blended through a grey mask (see Ctransbitmap.h). The blend runs while a child
 // drags tiles over framed boards, so it walks scanlines directly instead of asking for each pixel.
 #include "Ctransbitmap.h"

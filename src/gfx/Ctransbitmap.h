@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A colour picture drawn with soft edges over whatever a canvas already shows: an 8-bit grey mask
 // (0 transparent, 255 opaque) and an overall opacity blend it into the background.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture file placed on a canvas (see Graphicobject.h).
 #include "Graphicobject.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture file (JPEG ".xji"/"jpg" or BMP ".xbi"/"bmp") placed at a position on a canvas: the base
 // of the labyrinth's cells and word pictures.
 #pragma once

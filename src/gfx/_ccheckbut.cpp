@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A two-state picture button (see _ccheckbut.h).
 #include "_ccheckbut.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A two-state picture button (the menu's settings rows, the recordings list): the "_D" picture when
 // unchecked, "_A" when checked, drawn plainly on its canvas. A click runs the owner's action, which
 // decides what the click means.

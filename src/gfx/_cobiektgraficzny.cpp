@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A named interface picture that can be erased again (see _cobiektgraficzny.h).
 #include "_cobiektgraficzny.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A named interface picture with a position that can later be erased by putting back what was
 // under it (the main menu's captions).
 #pragma once

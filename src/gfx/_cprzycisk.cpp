@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture buttons (see _cprzycisk.h).
 #include "_cprzycisk.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture buttons: irregularly shaped pictures over a background that change look when the mouse
 // enters, presses and releases, and run an action when clicked. CPrzyciskP composes itself off
 // screen over a saved background (menu, summary, about and message windows); CPrzyciskC draws into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scroll thumb of the recordings list (see _cscrollbar.h).
 #include "_cscrollbar.h"
 

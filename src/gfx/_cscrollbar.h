@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scroll thumb of the recordings list: a small picture between the list's up and down buttons
 // that shows how far the list is scrolled. It only shows the position; dragging it does nothing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom view over a game window (see _czoom.h).
 #include "_czoom.h"
 

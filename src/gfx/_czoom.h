@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom view: one word's picture shown large inside a screen-shaped frame over a window, with
 // the word spoken, and then the window put back exactly as it was.
 #pragma once

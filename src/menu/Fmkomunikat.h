@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message window: a small rounded box in the program's own look that shows one short notice
 // chosen by a code (too few sound groups for a game, nothing recorded yet, ...) and closes by its
 // button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the tab strip of five games and the recordings, the chosen game's settings as
 // three rows of check buttons (how many tasks, which sound groups, where the sound stands), and the
 // about, exit and start buttons. Starting opens the game's window modally; Esc or the exit button

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window (see Fmoprogramie.h).
 #include "Fmoprogramie.h"
 
+#include "guidewindow.h"
 #include "gfx/_cprzycisk.h"
 #include "platform/desktop.h"
 #include "platform/imagefiles.h"
@@ -12,31 +14,39 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QUrlQuery>
+#include <vector>
 
 const QUrl TFormOProgramie::kWebAddress(QStringLiteral("https://www.brimbola.example/"));
 const QUrl TFormOProgramie::kMailAddress(
     QStringLiteral("mailto:kontakt@brimbola.example?subject=Wiadomosc%20z%20Brimbola"));
+const QUrl TFormOProgramie::kPictureLicence(QStringLiteral("https://creativecommons.org/licenses/by/4.0/"));
 
 namespace {
 constexpr int kVersionBelowQuarter = 35;   // the version line's top below a quarter of the height
-constexpr int kLineGap = 6;
+constexpr int kLineGap = 6, kSmallLineGap = 2;  // eleven lines fit above the button at 800 x 600
+
+enum class Link { None, Web, Mail, Licence, Guide };
 
 struct CreditLine {
     QString text;
-    int link;  // -1 plain, 0 the web address, 1 the mail address
+    Link link;
 };
 
 const std::vector<CreditLine>& Credits()
 {
     static const std::vector<CreditLine> lines = {
-        {QStringLiteral("© 2026 Pracownia Brimbola. Wszelkie prawa zastrzeżone."), -1},
-        {QStringLiteral("Numer publikacji: BRB-4/2026"), -1},
-        {QStringLiteral("Pracownia Brimbola, ul. Słoneczna 7, 00-950 Warszawa"), -1},
-        {QStringLiteral("www.brimbola.example"), 0},
-        {QStringLiteral("kontakt@brimbola.example"), 1},
-        {QStringLiteral("Program, ilustracje i nagrania: zespół Pracowni Brimbola"), -1},
-        {QStringLiteral("Konsultacja logopedyczna: logopedzi współpracujący z Pracownią"), -1},
-        {QStringLiteral("Testowali: dzieci, rodzice i terapeuci z przedszkoli integracyjnych"), -1},
+        {QStringLiteral("© 2026 Pracownia Brimbola · Numer publikacji: BRB-4/2026"), Link::None},
+        {QStringLiteral("Wolne oprogramowanie, licencja GNU GPL 3 lub późniejsza, bez gwarancji."), Link::None},
+        {QStringLiteral("Pracownia Brimbola, ul. Słoneczna 7, 00-950 Warszawa"), Link::None},
+        {QStringLiteral("www.brimbola.example"), Link::Web},
+        {QStringLiteral("kontakt@brimbola.example"), Link::Mail},
+        {QStringLiteral("Program, ilustracje i nagrania: zespół Pracowni Brimbola"), Link::None},
+        {QStringLiteral("Konsultacja logopedyczna: logopedzi współpracujący z Pracownią"), Link::None},
+        {QStringLiteral("Testowali: dzieci, rodzice i terapeuci z przedszkoli integracyjnych"), Link::None},
+        // The credit line the licence of the word pictures asks for.
+        {QStringLiteral("Obrazki: Twemoji, © Twitter, Inc. i współtwórcy, © jdecked i współtwórcy,"), Link::None},
+        {QStringLiteral("licencja CC BY 4.0 (https://creativecommons.org/licenses/by/4.0/)"), Link::Licence},
+        {QStringLiteral("Przewodnik dla dorosłych"), Link::Guide},
     };
     return lines;
 }
@@ -84,24 +94,29 @@ TFormOProgramie::TFormOProgramie()
     painter.drawText(versionRect_, Qt::AlignCenter, QString::fromLatin1(kVersion));
     int top = versionRect_.bottom() + 1 + 2 * kLineGap;
     painter.setFont(creditFont);
-    links_.resize(2, nullptr);
+    const int gap = small ? kSmallLineGap : kLineGap;
     for (const CreditLine& line : Credits()) {
         const int width = creditMetrics.horizontalAdvance(line.text);
         const QRect box(x0 + w / 2 - width / 2, top, width, creditMetrics.height());
+        const bool isLink = line.link != Link::None;
         QFont font = creditFont;
-        font.setUnderline(line.link >= 0);
+        font.setUnderline(isLink);
         painter.setFont(font);
-        painter.setPen(line.link >= 0 ? link : ink);
+        painter.setPen(isLink ? link : ink);
         painter.drawText(box, Qt::AlignCenter, line.text);
-        if (line.link >= 0) {
+        if (isLink) {
             auto* area = new HitArea(this);
             area->setGeometry(box);
             area->setCursor(Qt::PointingHandCursor);
-            const QUrl target = line.link == 0 ? kWebAddress : kMailAddress;
-            area->onClick = [target] { OpenExternalUrl(target); };
-            links_[size_t(line.link)] = area;
+            switch (line.link) {
+            case Link::Web: area->onClick = [] { OpenExternalUrl(kWebAddress); }; webLink_ = area; break;
+            case Link::Mail: area->onClick = [] { OpenExternalUrl(kMailAddress); }; mailLink_ = area; break;
+            case Link::Licence: area->onClick = [] { OpenExternalUrl(kPictureLicence); }; break;
+            case Link::Guide: area->onClick = [this] { ShowGuide(this); }; guideLink_ = area; break;
+            case Link::None: break;
+            }
         }
-        top += creditMetrics.height() + kLineGap;
+        top += creditMetrics.height() + gap;
     }
     painter.end();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window shown while the program starts: the splash picture, or, when it is missing or
 // broken, a lime window that names the program and says the resources are missing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows of the menu (see menuwindows.h).
 #include "menuwindows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small windows of the menu, made once at start-up and destroyed at its end: the splash, the
 // message window every screen may open, and the about window.
 #pragma once

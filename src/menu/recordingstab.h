@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's recordings tab: records the child's voice into the chosen row of the recordings
 // list and plays it back, locking the menu while the recorder runs. The main window owns one and
 // forwards its tab switches, wheel, activation, repaints and game starts to it.

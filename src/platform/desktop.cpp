@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing addresses to the desktop (see desktop.h).
 #include "desktop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing a web address or a new mail to the desktop's browser or mail program. Tests put in a
 // recorder instead of launching programs.
 #pragma once

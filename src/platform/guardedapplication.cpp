@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object that keeps exceptions out of Qt's event loops (see guardedapplication.h).
 #include "guardedapplication.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object. An exception that escapes an event handler (a CBlad raised while the
 // child plays, say) must not unwind through Qt: it is kept, every event loop is left, and start-up
 // rethrows it where failures are shown and the program ends.

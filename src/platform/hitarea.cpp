@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An invisible child control that sees the mouse first (see hitarea.h).
 #include "hitarea.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An invisible child control that sees the mouse before anything else on its rectangle: hit areas,
 // tiles and buttons are built on it. Its handler may swallow an event; an event it lets through gets
 // the standard handling (a left press followed by a left release over it is a click).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoders of the program's picture files (see imagefiles.h).
 #include "imagefiles.h"
 

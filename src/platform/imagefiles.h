@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoders of the program's picture files: JPEG (".xji") through libjpeg and Windows BMP (".xbi").
 // A missing, broken or truncated file is reported as ImageError, never by ending the process.
 #pragma once

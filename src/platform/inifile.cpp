@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files in the Windows INI form (see inifile.h).
 #include "inifile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files in the Windows INI form: sections and keys found case-insensitively, defaults for
 // what is missing, and writing one key rewrites the file keeping every other line byte for byte.
 #pragma once

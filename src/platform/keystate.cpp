@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the space bar is held (see keystate.h).
 #include "keystate.h"
 

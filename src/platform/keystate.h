@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the space bar is held right now, for the games that poll it on a timer. Kept from the
 // application's key presses and releases (auto-repeat ignored).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with an owner, a caption and an icon (see messageboxes.h).
 #include "messageboxes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes with an owner window, a caption and an icon. Tests put in a double that records
 // what would have been shown instead of waiting for a click.
 #pragma once

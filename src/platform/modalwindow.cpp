@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window shown modally (see modalwindow.h).
 #include "modalwindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window of the program shown modally: ShowModal() returns when the window ends with a result
 // (the summary's "start" and "stop", the message window's button).
 #pragma once

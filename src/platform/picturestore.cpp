@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name-keyed store of interface pictures (see picturestore.h).
 #include "picturestore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name-keyed store of interface pictures (button states and masks, check buttons, captions,
 // letter tiles): one PNG per name in a folder, names in their exact case.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synchronous playback of wave files (see qtsoundplayer.h). The sound is pushed to the audio sink
 // from this thread and the call returns once it has been heard to the end; no event is handled
 // meanwhile, as the games expect of a synchronous sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synchronous playback of wave files on the desktop's default audio output (Qt Multimedia).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bit-exact picture combination on the program's canvases: plain copy, bitwise OR and bitwise AND,
 // and the mask rule that the picture buttons, word pictures and frames are drawn with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file's content safely (see safefile.h). Written with the system calls themselves: a
 // buffered writer may report success for a file that a full disk cut short.
 #include "safefile.h"

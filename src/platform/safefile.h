@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing files so that a crash or a full disk leaves either the old file or the new one, never a
 // cut one: the bytes go to a temporary file beside it, every byte is checked to be on the disk, and
 // only then does the file take its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services that touch time, sound and randomness, reached through one place so that tests can
 // put in doubles: a fake clock, a silent recording sound player, a fixed random seed.
 #pragma once

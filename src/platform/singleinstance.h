@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the program per desktop session: a lock held while the program runs, and a local
 // socket through which a second copy asks the first one to come to the front.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Qt adapters: core ones need no widgets.
 list(APPEND BRIMBOLA_CORE_SOURCES
   ${folder}/imagefiles.cpp ${folder}/inifile.cpp ${folder}/picturestore.cpp ${folder}/qtsoundplayer.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1250 to and from Unicode (see textcodec.h).
 #include "textcodec.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1250, the Central European code page of the recordings catalogue carried over from the
 // earlier Windows program, to and from Unicode.
 #pragma once

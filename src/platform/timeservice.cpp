@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clock, pauses and timers (see timeservice.h).
 #include "timeservice.h"
 

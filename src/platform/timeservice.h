@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time as the program sees it: the clock, the fixed pauses inside handlers (after a sound, the glide
 // frames, the splash hand-over) and periodic timers. Production uses the real clock and QTimer; tests
 // put in a fake so that a 60 s timer or a 2 s pause costs nothing.

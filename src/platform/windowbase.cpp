@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of every window of the program (see windowbase.h).
 #include "windowbase.h"
 

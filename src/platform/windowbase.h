@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of every window of the program: a borderless top-level window that keeps what it shows in a
 // backing picture (its canvas). Code draws into the canvas at any time and then asks for the changed
 // rectangle to be shown; painting only copies the canvas to the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings catalogue and the rows of the recordings tab (see _cnagdata.h).
 #include "_cnagdata.h"
 

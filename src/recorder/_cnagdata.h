@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings catalogue: 30 numbered slots, each with a name, the date of its last recording and
 // its sound file, kept in Nagrane/record.xtr (Windows-1250), and the eight rows of the recordings
 // tab that show a window of them, with their selection and scrolling.

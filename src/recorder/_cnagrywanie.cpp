@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice recorder of the recordings tab (see _cnagrywanie.h).
 #include "_cnagrywanie.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice recorder of the recordings tab: records a spoken sample of at most a minute into a WAV
 // file and plays it back, telling its owner when a recording or a playback ended by itself.
 #pragma once

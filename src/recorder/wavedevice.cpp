@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-based wave device of the voice recorder and the desktop's sound input and output under it
 // (see wavedevice.h).
 #include "wavedevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave-audio device of the voice recorder: records the desktop's sound input into a named WAV
 // file and plays such a file to the sound output, and says when it stopped by itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-of-game summary window (see Koniecgry.h).
 #include "Koniecgry.h"
 

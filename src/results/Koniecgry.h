@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-of-game summary: time played, correct and wrong answers and hints taken, on a background
 // that shows how well the child did, with "start" to play again and "stop" to go back to the menu.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting one game and the statistics file (see _cstatrec.h).
 #include "_cstatrec.h"
 

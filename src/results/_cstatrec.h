@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting one game (hints, correct and wrong answers, time played) for the end-of-game summary, and
 // the statistics file that keeps one record per finished game across runs of the program.
 #pragma once

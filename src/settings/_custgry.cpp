@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings of one game (see _custgry.h).
 #include "_custgry.h"
 

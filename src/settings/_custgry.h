@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings of one game: how many tasks it gives and which sound groups and sound positions its
 // words are drawn from. Five records, one per game, live for the whole run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display descriptor (see Cdisplay.h).
 #include "Cdisplay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display descriptor: which of the two layouts (800 x 600 "small", 1024 x 768 "big") this
 // desktop gets and where the design area lies on the screen; filled once at start.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one error object of the program (see _cblad.h).
 #include "_cblad.h"
 

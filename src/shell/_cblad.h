@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one error object of the program: a failure that must end the program travels to start-up as
 // a CBlad whose code chooses the message the user sees.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small services the whole program shares (see _specfunc.h).
 #include "_specfunc.h"
 

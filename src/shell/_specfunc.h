@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small services the whole program shares: playing word, feedback and other wave sounds
 // synchronously, the text of a duration, the ASCII names of Polish letters, loading a BMP file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a failure that ends the program (see errorbox.h).
 #include "errorbox.h"
 

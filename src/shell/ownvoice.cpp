@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adult's own recordings and the choice of the file to play (see ownvoice.h).
 #include "ownvoice.h"
 

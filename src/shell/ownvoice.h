@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adult's own recordings of what the games say: a folder "Glos" that mirrors the Data tree
 // ("Glos/Smd/las.pw" stands for "Data/Smd/las.pw"), and the choice of the file a sound is played from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's data and user folders (see programfolders.h).
 #include "programfolders.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program reads its Data tree and where it keeps what it writes (statistics, recordings,
 // settings): beside the executable for a portable copy that can be written, else a per-user folder.
 // The games and the therapist's program share this rule, so both find the same statistics file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the settings file at start (see settingsfile.h).
 #include "settingsfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the settings file "Data/data.ini" of the program folder at start: the menu tab to open on
 // and the five games' settings.
 #pragma once

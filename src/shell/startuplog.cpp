@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up timing milestones (see startuplog.h).
 #include "startuplog.h"
 

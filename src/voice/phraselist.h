@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the lists of spoken phrases (assets/groups/speech/praise.txt and tryagain.txt): the sound
 // generator speaks each line into Data/Intf/Smd/NAME.pw and the program shows the same texts.
 // Header only, like the word list.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The adult's own voice: the spoken items of the games, and turning a raw take into a recording.
 list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/spokenitems.cpp ${folder}/voicetake.cpp)
 # The "Głos" view of the therapist's program.

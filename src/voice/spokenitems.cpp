@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every word and phrase the games say (see spokenitems.h).
 #include "spokenitems.h"
 

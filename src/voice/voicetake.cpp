@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a raw take into an own recording (see voicetake.h).
 #include "voicetake.h"
 

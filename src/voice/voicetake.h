@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a raw take of the microphone into an own recording: the silence at both ends cut off, the
 // level brought to the synthetic sounds' peak, and the file written whole or not at all. Takes are
 // the recorder's format: PCM, mono, 22050 samples per second, 16 bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Głos" view (see voiceview.h). Sounds play and takes are captured through the recorder's sound
 // port, without blocking, so the meter moves while the adult speaks and a sound can be stopped. The
 // list is a model with a filter over it, so a few hundred items stay quick to search and walk through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice words and their random draw (see _cslowa.h).
 #include "words/_cslowa.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice words the games share: the word record, the random draw of one game's words without
 // repetition, and the word catalogue that picks its candidates by a game's settings.
 #pragma once

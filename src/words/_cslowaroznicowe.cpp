@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's differential words (see _cslowaroznicowe.h).
 #include "words/_cslowaroznicowe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's differential words: words whose marked sound (S) contrasts with the practised
 // groups, so the child must tell the sounds apart. All of them are always candidates.
 #pragma once

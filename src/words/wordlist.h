@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the one word list of this edition (assets/groups/words/words.txt): the program builds its
 // word catalogue from it and the generators make each word's pictures and spoken sound from it.
 // Header only, so that the generators can use it without the program's libraries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weekly chart (see chart.h).
 #include "chart.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of the share correct per week, one line per sound group, for the window and the report.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names, the filter, the summary and the weekly shares (see grouping.h).
 #include "grouping.h"
 

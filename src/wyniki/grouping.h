@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the viewer makes of the records: the names of sound groups and positions, the filter, the
 // summary by sound group and position with its trend, and the share correct per week for the chart.
 #pragma once

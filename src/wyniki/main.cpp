@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
 // a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
 // and phrases the games say. "--csv OUT" writes the CSV without a window.
 #include "childrenview.h"
 #include "recorder/wavedevice.h"
 #include "shell/childlist.h"
+#include "shell/commandline.h"
 #include "shell/programfolders.h"
 #include "statfile.h"
 #include "tables.h"
@@ -12,12 +14,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QSaveFile>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -52,14 +52,32 @@ int WriteCsv(const QString& in, const QString& out)
 
 int main(int argc, char** argv)
 {
-    // The CSV and the help need no display: with them no window system is opened.
-    bool windowless = false;
-    for (int i = 1; i < argc; ++i)
-        for (const char* option : {"--csv", "--help", "-h", "--help-all"})
-            windowless = windowless || std::strcmp(argv[i], option) == 0;
+    CommandLine commandLine(QStringLiteral("brimbola-wyniki"), QStringLiteral(BRIMBOLA_VERSION),
+                            CommandLine::Text("Wyniki gier Brimboli zapisane w pliku prgst4.stt.",
+                                              "The results of the Brimbola games saved in the file prgst4.stt."));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 CommandLine::Text("Zapisuje tabelę gier do pliku CSV, bez okna.",
+                                                   "Writes the table of games to a CSV file, without a window."),
+                                 CommandLine::Text("PLIK", "FILE"));
+    commandLine.AddOption(csv);
+    const QCommandLineOption child(QStringLiteral("child"),
+                                   CommandLine::Text("Wyniki dziecka o tym imieniu (z listy dzieci), zamiast pliku.",
+                                                     "The results of the child of this name (from the children's list), not a file."),
+                                   CommandLine::Text("IMIĘ", "NAME"));
+    commandLine.AddOption(child);
+    commandLine.AddPositional(CommandLine::Text("plik", "file"),
+                              CommandLine::Text("Plik wyników (domyślnie prgst4.stt obok programu).",
+                                                "The results file (prgst4.stt beside the program when none is given)."),
+                              CommandLine::Text("[plik]", "[file]"));
+    if (const std::optional<int> ended = commandLine.Process(argc, argv))
+        return *ended;
+
+    // The CSV needs no display: with it no window system is opened.
+    const bool windowless = commandLine.IsSet(csv);
     std::unique_ptr<QCoreApplication> app =
         windowless ? std::make_unique<QCoreApplication>(argc, argv) : std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brimbola-wyniki"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRIMBOLA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     // Qt's own dialogs (files, calendar) in Polish where the desktop has Qt's translations.
     QTranslator qtTexts;
@@ -67,34 +85,21 @@ int main(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Wyniki gier Brimboli zapisane w pliku prgst4.stt."));
-    parser.addHelpOption();
-    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Zapisuje tabelę gier do pliku CSV, bez okna."),
-                                 QStringLiteral("PLIK"));
-    parser.addOption(csv);
-    parser.addPositionalArgument(QStringLiteral("plik"), QStringLiteral("Plik wyników (domyślnie prgst4.stt obok programu)."),
-                                 QStringLiteral("[plik]"));
-    const QCommandLineOption child(QStringLiteral("child"),
-                                   QStringLiteral("Wyniki dziecka o tym imieniu (z listy dzieci), zamiast pliku."),
-                                   QStringLiteral("IMIĘ"));
-    parser.addOption(child);
-    parser.process(*app);
-    const QStringList given = parser.positionalArguments();
+    const QStringList given = commandLine.Positional();
     const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
     QString path = given.isEmpty() ? DefaultStatFilePath() : given.first();
-    if (parser.isSet(child)) {
+    if (commandLine.IsSet(child)) {
         ChildList list;
         ReadChildList(folders.user, list);
-        const Child* named = list.FindByName(parser.value(child));
+        const Child* named = list.FindByName(commandLine.Value(child));
         if (!named) {
-            Complain(QStringLiteral("Nie ma dziecka „%1” na liście dzieci.").arg(parser.value(child)));
+            Complain(QStringLiteral("Nie ma dziecka „%1” na liście dzieci.").arg(commandLine.Value(child)));
             return kFailed;
         }
         path = ChildFolder(folders.user, named->id) + QStringLiteral("/prgst4.stt");
     }
-    if (parser.isSet(csv))
-        return WriteCsv(path, parser.value(csv));
+    if (windowless)
+        return WriteCsv(path, commandLine.Value(csv));
 
     // The own recordings of the spoken words and phrases are kept where the games look for them.
     SetUserFolder(folders.user);
@@ -104,7 +109,7 @@ int main(int argc, char** argv)
     QObject::connect(children, &ChildrenView::ListChanged, &window, &TfmWyniki::ReloadChildren);
     window.AddView(new VoiceView(folders.data, NewDesktopAudioPort()), QStringLiteral("Głos"));
     // A file named on the command line is shown as it is; else the child shown last, if any.
-    if (given.isEmpty() && !parser.isSet(child))
+    if (given.isEmpty() && !commandLine.IsSet(child))
         window.UseChildren(folders.user);
     if (window.ChildBox()->count() == 0)
         window.OpenFile(path);

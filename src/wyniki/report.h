@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-page PDF report for the child's documentation: what was shown, the summary table and the
 // weekly chart.
 #pragma once

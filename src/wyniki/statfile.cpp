@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the statistics file back (see statfile.h).
 #include "statfile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the statistics file the games append to (prgst4.stt) back into records, for the results
 // viewer. The file is only ever opened for reading.
 #pragma once

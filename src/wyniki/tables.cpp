@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's tables and their CSV (see tables.h).
 #include "tables.h"
 

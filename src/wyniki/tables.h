@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tables the viewer shows, as item models without widgets: every game of the file (sortable by
 // any column, filtered by RecordFilter) and the summary by sound group and position.
 #pragma once

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results viewer's window (see window.h).
 #include "window.h"
 
 #include "chart.h"
 #include "shell/childlist.h"
+#include "menu/guidewindow.h"
 #include "report.h"
 #include "tables.h"
 
@@ -106,6 +108,8 @@ TfmWyniki::TfmWyniki(QWidget* parent)
     childChoice_ = bar->addWidget(childRow);
     childChoice_->setVisible(false);
     connect(childBox_, &QComboBox::activated, this, &TfmWyniki::ShowChild);
+    QAction* guide = bar->addAction(QStringLiteral("Przewodnik"), this, [this] { ShowGuide(this); });
+    guide->setShortcut(QKeySequence::HelpContents);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

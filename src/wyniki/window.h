@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results viewer's window "Wyniki": the games of one statistics file in a table, the summary by
 // sound group and position, the weekly chart, and export to CSV and a one-page PDF report.
 #pragma once

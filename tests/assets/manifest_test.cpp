@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file of the generated Data folder against the manifest: it exists, decodes with the
 // program's own decoders, has its size, masks are pure black and white, state pictures are white
 // outside their mask, sounds are the wave format the program plays, and mazes are playable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the maze file reader and of the check that keeps unplayable mazes out of the game.
 #include "mazes_check.h"
 

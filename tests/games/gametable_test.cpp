@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every game of the table opens from its menu tab in the real program, under its caption, starts a
 // round counted with its own game code, and Esc with "stop" on the summary brings the menu back with
 // the round's record written. A game drops its pictures when it hides and draws them again when it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture buttons and check buttons driven by real mouse events: their state pictures, the mask
 // rule, the click, the inert state, and what hiding leaves on the window.
 #include "gfx/_ccheckbut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soft-edged pictures, the stretchable frame of the picture-and-say row and the labyrinth column, and
 // the zoom view that shows and says a word and then puts the window back.
 #include "gfx/Cramka.h"

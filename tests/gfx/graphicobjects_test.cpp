@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture holders: the file ending chooses the decoder exactly as written; a named picture puts back
 // what was under it.
 #include "gfx/Graphicobject.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu through real mouse and key events on the offscreen screen: its layout in both
 // modes, the tab strip's bands, the rows each tab shows, the start check, the change rule and the
 // settings written back, and the about and message windows.
@@ -6,6 +7,7 @@
 #include "menu/Fmkomunikat.h"
 #include "menu/Fmmain.h"
 #include "menu/Fmoprogramie.h"
+#include "menu/guidewindow.h"
 #include "settings/_custgry.h"
 #include "platform/desktop.h"
 #include "platform/inifile.h"
@@ -17,6 +19,7 @@
 #include "support/programundertest.h"
 #include "words/_cslowa.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -343,6 +346,23 @@ TEST_F(Menu, AboutWindowOpensItsLinksAndClosesOnEsc)
                 ASSERT_NE(under, nullptr);
                 QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(about, link.center()));
             }
+            // The guide opens over the about window, as a window of its own, and Esc closes it.
+            QString guideTitle;
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (auto* guide = qobject_cast<GuideWindow*>(QApplication::activeModalWidget())) {
+                    poll.stop();
+                    guideTitle = guide->windowTitle();
+                    QTest::keyClick(guide, Qt::Key_Escape);
+                }
+            });
+            poll.start(10);
+            const QRect guideLink = about->GuideLinkRect();
+            QWidget* under = about->childAt(guideLink.center());
+            ASSERT_NE(under, nullptr);
+            QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(about, guideLink.center()));
+            EXPECT_EQ(guideTitle, QString::fromUtf8(GuideWindow::kTitle));
+            EXPECT_TRUE(about->isVisible());
             checked = true;
             QTest::keyClick(about, Qt::Key_Escape);
         });

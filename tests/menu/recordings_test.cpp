@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings tab of the main menu through real mouse, key and wheel events: the rows and their
 // neighbours in both layouts, the four notices, the locked menu while the recorder runs, the
 // minute's limit, scrolling through the thirty slots, and the recorder around games. The sound

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main menu and its small windows.
 brimbola_test(menu_tests SOURCES ${folder}/menu_test.cpp SIZES 800x600 1024x768)
 # The recordings tab of the main menu with its list, thumb and recorder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the program writes survive a crash at any moment: a writer of data.ini, the recordings
 // catalogue, the statistics file or a recording is killed (SIGKILL) at random moments, and each time
 // the file must hold the old or the new content (settings, catalogue), its header and every record in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer the crash test kills: writes one of the program's files through the program's own code,
 // over and over, and after each write that returned tells its parent on standard output how far it
 // got, so the parent knows what the file must hold at least once the writer is killed.

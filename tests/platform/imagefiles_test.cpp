@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files: JPEG through libjpeg (a broken file is an error, never the end of the program) and
 // BMP in its 24-bit and 8-bit grey forms.
 #include "platform/imagefiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files: Windows INI reading rules, and writing one key without disturbing the rest of the
 // file, in UTF-8 or Windows-1250.
 #include "platform/inifile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raster operations must be bit-exact: buttons, word pictures and frames rely on OR and AND.
 #include "platform/raster.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers, pauses and the wave reader as the games use them, on the fake clock.
 #include "platform/timeservice.h"
 #include "platform/wavefile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy per desktop: the lock, the answer of the first copy, a copy that holds the lock but does
 // not answer, and two real program processes started together.
 #include "platform/singleinstance.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window-side platform: hit areas that see the mouse first, the space-bar state, the window
 // canvas, and the named picture store.
 #include "platform/hitarea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recordings catalogue file: made when missing, read and written in Windows-1250, short or
 // damaged catalogues, file names it refuses to follow, and folders it cannot write to.
 #include "gfx/_ccheckbut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The voice recorder: its states, the one-minute limit, the recording files it leaves behind, and
 // what it does without a microphone or loudspeaker. The sound hardware is a double fed by the test.
 #include "platform/wavefile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end-of-game summary window driven by real mouse and key events: the background per grade,
 // the captions and values, "start", "stop" and Esc, its place and shape, dragging, missing pictures.
 #include "gfx/_cprzycisk.h"

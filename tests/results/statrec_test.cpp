@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics file and the counting of one game: the bytes of the header and of each record, the
 // grades, the idle lapse on the fake clock, and files that vanish, are damaged or cannot grow.
 #include "settings/_custgry.h"

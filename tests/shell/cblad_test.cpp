@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error object's codes and texts, and who owns the box that shows one.
 #include "shell/_cblad.h"
 #include "shell/errorbox.h"

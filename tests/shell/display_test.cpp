@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout mode and offsets of each desktop size, the screen check and the screen-sized
 // background.
 #include "shell/Cdisplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program reads its data and writes its files: a portable copy that can or cannot be
 // written, an installed copy, and the per-user folder it then uses, with a temporary HOME.
 #include "shell/programfolders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program on a 1920 x 1080 screen with the interface enlarged as the real program does it (the
 // screen measured before the application is made): the big layout fills the height, clicks that
 // come from screen pixels land on a tab, the start button, a game's tiles and the summary, and every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the settings file at start into the menu tab and the five games' settings.
 #include "settings/_custgry.h"
 #include "platform/inifile.h"

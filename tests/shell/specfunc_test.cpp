@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared services: the sound paths, the feedback pause, the duration text and the letter names.
 #include "shell/_specfunc.h"
 #include "support/fakes.h"

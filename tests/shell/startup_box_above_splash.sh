@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A start-up error box stays above the splash and keeps the keyboard under a real window manager
 # (the offscreen platform has no stacking): with a damaged statistics file, a click on the splash
 # beside the box, then Return or Esc must close the box and end the program with 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up sequence of the real program, in this process: the splash and its hand-over, the main
 // window, Esc, and every failure path showing its message and leaving the working folder as found.
 #include "menu/Fmsplashscreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the crash test's writer (tests/platform/crashwriter.cpp) writes, shared with the test that
 // kills it, so that the test knows every content the files may rightly hold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the sound hardware under the recorder's wave device: captures only what a test
 // feeds it and plays nothing, noting what it was asked to do.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles of the services that touch time, sound and the desktop: the clock and sound of
 // fakeservices.h, and message boxes that record instead of waiting for a click.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles of time and sound (see fakeservices.h).
 #include "fakeservices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles of the services that touch time and sound: a clock that moves only when a test says
 // so, a sound player that records instead of playing. They need no widgets, so engine tests use them.
 #pragma once

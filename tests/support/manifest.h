@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asset manifest: the one list of every file the program's Data folder holds, read from the
 // parts each asset group keeps (assets/groups/*/manifest.txt). Tests of code that opens a file take
 // its name and size from here rather than writing them again.

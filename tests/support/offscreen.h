@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts the test program on Qt's "offscreen" platform with one screen of the size BRIMBOLA_TEST_SCREEN
 // gives ("800x600" unless set), and its single-instance lock apart from the user's running program.
 // Called before the application object is made; the folders live as long as the returned object.

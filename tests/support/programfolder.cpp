@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary program folder for a test (see programfolder.h).
 #include "programfolder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary program folder for a test: an empty Data folder, or one that reaches the generated
 // assets of the build, and helpers to put files into it.
 #pragma once

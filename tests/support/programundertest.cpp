@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program started in the test process (see programundertest.h).
 #include "programundertest.h"
 

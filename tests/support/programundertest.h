@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program started in this test process: a temporary program folder, fake time, silent
 // recorded sound, recorded message boxes, and the real start-up sequence and windows on the offscreen
 // screen. Tests drive it with real mouse and key events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the test programs of windows: GoogleTest inside a Qt widget application on the
 // offscreen screen of offscreen.h.
 #include "platform/guardedapplication.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The adult's own voice without widgets: which file the games play, a raw take trimmed, levelled
 // and written, and the list of spoken items made from the lists the sound generator reads.
 #include "platform/wavefile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Made-up takes for the own-voice tests: a quiet hum around a louder tone, as 16-bit mono PCM.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word catalogue and the differential words: which words a game's settings select, and the
 // random draw of one game's words without repetition.
 #include "settings/_custgry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the pictures of the drawn words from the program folder: missing files, broken files and
 // the generated pictures.
 #include "settings/_custgry.h"

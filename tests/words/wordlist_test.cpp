@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word list reader the program and the asset generators share: what a line holds, and the
 // mistakes in the list it refuses to read.
 #include "settings/_custgry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's arithmetic on a hand-made file: the summary by sound group and position with its
 // trend, the filter, the weekly shares on local dates, and the CSV bytes of a small file.
 #include "wyniki/grouping.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statistics files made by hand for the viewer's tests and benchmark: a header and records with the
 // fields chosen freely, impossible dates included.
 #pragma once

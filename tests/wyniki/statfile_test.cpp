@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the statistics file back: what the games write comes back field by field, and damaged or
 // foreign files give a message and no records instead of nonsense.
 #include "wyniki/statfile.h"

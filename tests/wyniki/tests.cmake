@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The results viewer: the reader, the grouping and the CSV without a display, and its window.
 brimbola_engine_test(wyniki_tests SOURCES ${folder}/statfile_test.cpp ${folder}/grouping_test.cpp)
 target_link_libraries(wyniki_tests PRIVATE brimbola_wyniki_core)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's window: a file opens into the table, the summary and the chart; the filters narrow
 // them through real clicks; a foreign file leaves an empty view with its message; both exports write.
 #include "wyniki/childrenview.h"

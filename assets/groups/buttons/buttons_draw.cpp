@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the named interface pictures (see buttons_draw.h): faces and rims are simple geometry
 // drawn here, the pictograms come from the SVG drawings beside this file.
 #include "buttons_draw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing of the named interface pictures: glossy push buttons with their hover, pressed and mask
 // pictures, the menu's check buttons, the row captions and the recordings list's scroll thumb.
 #pragma once

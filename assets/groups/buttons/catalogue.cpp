@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The named interface pictures with their sizes. The sizes follow the screens: the recordings
 // buttons stand 40 px apart, the game windows' buttons react in a 70 x 60 area, the menu's rows
 // stand 90 / 120 px apart (sound groups) and 133 / 170 px apart (amounts, positions).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of every named interface picture this group makes: names exactly as the program asks
 // the picture store for them, sizes chosen to fit between the positions of the screens' layouts.
 #pragma once

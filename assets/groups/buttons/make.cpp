@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the picture store's named interface pictures: push buttons with their states and masks,
 // the scroll thumb, the menu's check buttons and the row captions (Data/Res/<name>.png).
 #include "assetkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maze window's background: a garden around a hedged lawn where the board lies, a paper
 // banner under the task line and a calm strip at the right for the buttons and the column.
 #include "labyrinth.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the maze pictures against what the game does with them: the figure must sit and
 // glide on every path without showing its square, paths must open exactly where the tile code
 // lets the figure leave, the lawn and the scenery must blend, the column must hold its pictures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flying figure the child steers through the maze, one sprite for each way it can face.
 #include "labyrinth.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the maze game: its tiles, the flying figure, the background and the collection
 // column, in the small (800 x 600) and the big (1024 x 768) layout.
 #pragma once

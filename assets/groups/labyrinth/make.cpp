@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generator of the maze game's pictures (Data/Intf/Lab): background, tiles, figure and the
 // collection column in both layouts. Refuses to finish when a picture would misbehave in the game.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maze's tiles: sandy paths on grass (with the start pad and the finish pad) and the scenery
 // tiles the figure never enters, for every tile code the maze files use.
 #include "labyrinth.h"

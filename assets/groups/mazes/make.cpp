@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compiles the readable maze maps of mazes.txt into the labyrinth game's maze files and their
 // index, and refuses any maze a child could not finish.
 #include "assetkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the flying-saucer game (see saucer.h).
 #include "saucer.h"
 

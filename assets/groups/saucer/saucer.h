@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the flying-saucer game: the evening sky over the hills and the saucer itself,
 // which the game draws opaquely and so carries the sky's colours around it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the picture-and-say pictures against the game's layout: the word picture's place is
 // a plain white sheet (the picture's rounded mask corners must not show a seam), the name is on
 // the banner, and every slot of every word length stands on the strip's light channel.

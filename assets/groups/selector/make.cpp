@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generator of the picture-and-say game's pictures (Data/Intf/Sel): background and letter strip
 // in both layouts. Refuses to finish when a picture would not fit the game's layout.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say game's background: the word picture stands on an easel in a meadow, the
 // letter tiles wait on a wooden tray, and the game's name hangs on a banner above.
 #include "selector.h"

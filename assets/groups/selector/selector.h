@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the picture-and-say game: its background (easel for the word picture, tray for
 // the letter pile) and the letter strip, in the small (800 x 600) and big (1024 x 768) layout.
 #pragma once

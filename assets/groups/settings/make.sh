@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Ships the settings file with every game startable on a fresh install.
 set -euo pipefail
 src=$1 app=$2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks run on the files just written, so the build fails when a picture would not fit the
 // program's screens: wrong sizes, labels off their hit bands, busy places under text, a zoom frame
 // that would stain the word picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the two screen designs, SVG templates, the mascot and the wordmark shared by the
 // shell pictures.
 #include "shell.h"

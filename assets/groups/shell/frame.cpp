@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom frame: a white screen in a cheerful frame of little stage lights, where the enlarged
 // word picture appears, and its hard mask. The word picture is ANDed in, so the screen stays white.
 #include "shell.h"

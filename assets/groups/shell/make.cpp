@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generator of the shell screens' pictures: splash, main menu and its tab strips, about window and
 // logo, message window, end-of-game summaries and the zoom frame with its mask.
 #include "shell.h"

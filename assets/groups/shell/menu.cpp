@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's background and its six tab strips: coloured tabs that hang on the right rim of
 // the cream board, the chosen one in the board's colour as if pulled out of it.
 #include "shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, about, message and end-of-game summary pictures, and the about window's logo.
 #include "shell.h"
 

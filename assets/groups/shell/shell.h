@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the shell pictures' generator: the screen geometry the pictures must respect,
 // the palette, SVG templates and the mascot who appears on several screens.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes every sound of the program: the spoken words, the praise and "try again" phrases, and the
 # sounds of the hidden things in the sounds game. Usage: make.sh <group folder> <program folder>.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sounds of the things hidden in the sounds game's picture, one function per file code
 # (Data/Smd.O/CODE.pw). Each writes a raw 22050 Hz mono WAV to $1 and may use the folder $2;
 # make.sh trims, fades and levels them like the speech. Made with sox synthesis; the pig also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the tile game (see tiles.h).
 #include "tiles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the tile game: the play table with its felt mat, and the mahjong-like tile
 // (ivory face on a wooden body) with its mask, for both screen sizes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the word pictures (big ones with their mask, small ones for tiles and maze cells) and the
 // letter tiles of the picture store, from words.txt, the picture set and our own drawings in svg/.
 #include "assetkit.h"

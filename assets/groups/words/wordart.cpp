@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word pictures and letter tiles of the practice words (see wordart.h).
 #include "wordart.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word pictures and letter tiles of the practice words: reading the word list, naming the
 // files the games open, and composing every picture from the SVG drawings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth game proper: the board read from a maze file and filled with words, and the rules
 // of a round (a maze chosen by the clock, moves, collecting, distractors, winning, hints), drawn on
 // the window's board picture. Needs no widgets: the window turns keys into moves and shows results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's word pictures, cells and flying figure (see Kostkalab.h).
 #include "Kostkalab.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces of the labyrinth's board and its flying figure: a word picture lying on a tile or in
 // the collection column, a cell of the 8 x 6 maze, and the figure the child steers, which glides
 // from cell to cell repainting only the strip it uncovers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's window (see Labirynt.h).
 #include "Labirynt.h"
 

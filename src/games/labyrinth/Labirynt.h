@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's window: the maze on its background, the collection column, the task line, the help
 // and stop buttons and the zoom of a word picture. It turns arrow keys into moves of the game and
 // shows what the game drew; a round starts each time it is shown.

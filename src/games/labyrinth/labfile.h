@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's two data files: the index "labir.def" (mazes per level) and a maze
 // "labir<number>.ltr" (a checked header, 48 tile codes column by column, a text), read byte for
 // byte, little-endian; and what a tile code means and which picture shows it.

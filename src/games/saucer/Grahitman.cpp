@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One word of the flying-saucer game (see Grahitman.h).
 #include "Grahitman.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One word of the flying-saucer game: the row of letter boxes with the practised sounds left empty,
 // the saucer below it with the letter it offers, which box lies above the saucer, the judging of a
 // launched letter, the letters the saucer offers next and the answers to the help button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flying-saucer game's window (see Hitman.h).
 #include "Hitman.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flying-saucer game's window: a word as a row of letter boxes under its picture, the saucer
 // gliding to and fro below it with a letter, launched up into an empty box by the space bar or the
 // launch button; buttons for help, the next and previous words and stop.

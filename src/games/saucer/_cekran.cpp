@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word's picture of the saucer game (see _cekran.h).
 #include "_cekran.h"
 

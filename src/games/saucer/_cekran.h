@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word's picture above the saucer game's row of boxes, shown through the rounded frame mask, and
 // the invisible control over it that replays a completed word when clicked.
 #pragma once

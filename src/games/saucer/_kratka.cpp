@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter box frames of the saucer game (see _kratka.h).
 #include "_kratka.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of one letter box of the saucer game: five nested one-pixel outlines around an inside
 // that is never painted, red while the box is plain, yellow while help points at it.
 #pragma once

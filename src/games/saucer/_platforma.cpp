@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Movable opaque pictures of the saucer game (see _platforma.h).
 #include "_platforma.h"
 

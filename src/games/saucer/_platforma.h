@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A movable opaque picture on the saucer game's scene: the saucer and every letter block. Moving it
 // puts the plain background back under its old place and draws it at the new one.
 #pragma once

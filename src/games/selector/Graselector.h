@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say game's engine: the current word with its letter tiles and empty slots, the
 // judging of a filled row, the hint, and the drawing of its parts onto the game window's surfaces.
 // It knows the window only through CSelectorHost, so it needs no widgets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say game's window (see Selector.h).
 #include "Selector.h"
 

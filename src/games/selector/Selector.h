@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say game's window: the word's picture over a row of letter slots, the letter
 // tiles the child drags into them, and the stop, help, next and previous buttons. It starts a new
 // game each time it is shown and closes when the child leaves the end-of-game summary with "stop".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The braking stepper (see _chamowanie.h).
 #include "_chamowanie.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The braking stepper behind the tiles' glide back to the pile: each step covers less of the way
 // than the one before (a quadratic ease-out), and the last one lands exactly on the target.
 #pragma once

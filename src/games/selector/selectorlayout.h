@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The places and sizes of the picture-and-say game's two layouts. The game lays out its picture,
 // slots and letter pile by them and the generator of its background and letter strip draws the
 // easel, strip and tray by them, so the pictures always fit where the game draws.

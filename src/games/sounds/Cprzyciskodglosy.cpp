@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound button of the sounds game (see Cprzyciskodglosy.h).
 #include "Cprzyciskodglosy.h"
 

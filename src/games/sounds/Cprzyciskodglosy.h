@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound button of the sounds game: a shaped button with the sound's word on it ("wrrr") that the
 // child picks to pair with a hidden object. Active buttons take the mouse; greyed ones (sounds not in
 // this edition) are only drawn, with a grey word.

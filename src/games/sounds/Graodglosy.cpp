@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's rules (see Graodglosy.h).
 #include "Graodglosy.h"
 

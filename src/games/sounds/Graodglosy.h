@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's rules: the hidden objects of one game, the judging of a picked pair of a sound
 // button and an object on every tick of the game's timer, and the hint that shows the missing half
 // of a pair for a while. The window owns the buttons, plays the sounds and runs the timer.

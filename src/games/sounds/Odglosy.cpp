@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's window (see Odglosy.h).
 #include "Odglosy.h"
 

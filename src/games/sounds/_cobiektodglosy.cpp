@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's names and hidden objects (see _cobiektodglosy.h).
 #include "_cobiektodglosy.h"
 

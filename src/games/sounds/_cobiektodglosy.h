@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's names and its hidden objects: which sound belongs to which thing, the one
 // selection state the objects and the sound buttons share, and an object hidden in the scene that
 // shows itself while the mouse is over it and stays shown while selected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs game's engine: the deal of a board of stacked picture tiles, which tiles are free,
 // the child's choice of two tiles, the judging and removal of a pair, the reshuffle of a board
 // without a free pair, and the hint. It draws on the window's scene and knows the window only

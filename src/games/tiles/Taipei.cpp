@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs game's window (see Taipei.h).
 #include "Taipei.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs game's window "Klocki": the board of stacked picture tiles, the help and stop
 // buttons, the 10 ms tick that judges a chosen pair and reshuffles a board without a free pair (it
 // runs only while there is such work), and the zoom view of a tile's word on a right click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tile of the tile-pairs game (see _ckostka.h).
 #include "_ckostka.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tile of the tile-pairs game: the tile shape with a word's picture in its middle and a frame
 // whose colour tells its state (normal, under the mouse, chosen, shown by the hint).
 #pragma once

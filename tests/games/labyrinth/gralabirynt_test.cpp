@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth without a window: the maze reader on crafted files, the board's words, start and
 // collecting, the rules of a move, the figure's glide, the task line and the clock's maze choice.
 #include "games/labyrinth/Gralabirynt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole labyrinth games in the real program, on mazes the tests write: one played from the menu's
 // fifth tab with the arrow keys to the exit and stopped, its record checked; and a damaged maze,
 // reported once, with a window that can still be stopped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maze files made by the tests: the bytes of a labyrinth file from its codes, and the codes of a
 // few hand-made mazes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saucer game's word board and pieces without a window: reading a working text, the match window
 // of the box above the saucer, the letter cycle, judging launches, the help's answers, a completed
 // word, and the pieces' drawing on the scene.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole flying-saucer game in the real program: started from the menu's fourth tab, every word
 // completed by holding and releasing the space bar while the saucer flies on the clock, the game
 // left with the stop button and the summary's "stop", and the game's record in the statistics file.

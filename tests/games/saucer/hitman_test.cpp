@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saucer window on the offscreen screen: how far the saucer flies in a tick at each level, a
 // wrong launch from the held space bar counted once, a completed word counted once, and help.
 #include "games/saucer/Hitman.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say engine without a window: tiles and slots from the catalogue's splits, the slot
 // row in both layouts, judging a filled row, the hint, the stop timer, the pile swap and the braking
 // stepper of the glide.

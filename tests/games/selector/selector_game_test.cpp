@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole picture-and-say game in the real program: started from the menu's second tab, every word
 // spelled by dragging its tiles, the game ending by itself a minute after the last word, the summary
 // left with "stop", and the game's record in the statistics file. The adult's own recordings of two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-say window through real mouse and key events on the offscreen screen: its place
 // and buttons, walking through the words, the tiles dragged into slots, onto taken slots and back to
 // the pile, Shift and the right button, the hint, the double-click on a solved word, Esc and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the picture-and-say window the way a child does: real presses, moves and releases on the
 // tiles' mouse areas, and clicks on the game's buttons.
 #pragma once

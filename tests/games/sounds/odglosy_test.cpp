@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's window through real mouse events and the fake clock: hovering and picking the
 // hidden objects, pairs judged on the next tick, the hint for either half and its waiting request,
 // right clicks, every button paired with its thing, and a new game after the summary with every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays the sounds game's window the way a child does: the mouse moved over, clicked and
 // right-clicked on the hidden objects and the sound buttons; and what the scene shows of them.
 #pragma once

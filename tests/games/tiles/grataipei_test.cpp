@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs engine without a window: which tiles are free, the free pairs, the hint's order,
 // choosing and judging pairs, a stuck board reshuffled in one tick, the open frame, and the deal.
 #include "games/tiles/Grataipei.h"

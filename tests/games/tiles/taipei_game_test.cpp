@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole tile-pairs games in the real program: started from the menu's third tab, a tile's word
 // zoomed by a right click, a hint, a wrong pair, the first board left with Esc and the summary's
 // "start", the second board cleared by clicking free pairs to its end, the third closed by the

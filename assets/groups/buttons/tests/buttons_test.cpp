@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the named interface pictures: the mask rule of push buttons, their hover and pressed
 // looks, the check buttons' states and ground, captions, sizes against the screens, the manifest.
 #include "buttons_draw.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the flying-saucer game's pictures: the saucer, drawn opaquely, must show no box
 // anywhere along its way, and must carry its letter on its middle.
 #include "assetkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the tile game's pictures: the word picture must show unchanged through the tile,
 // the mask must stay (nearly) black and white, and the table must keep the board calm.
 #include "assetkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the word pictures and letter tiles: the word list the games rely on, the names of the
 // pictures, masks that survive JPEG, and tiles that show their letter in the right colour.
 #include "wordart.h"
