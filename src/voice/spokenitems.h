@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every word and phrase the games say, under the headings the "Głos" view shows: the words of the word
 // list by their Polish spelling under their sound group, then the praise and the "try again" phrases
 // by their text. Built from the same lists the sound generator speaks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Głos" view of the therapist's program: every word and phrase the games say, under its sound
 // group, to be found by typing, heard, recorded in the adult's own voice, heard again and removed, with
 // how many are done. The keys record, stop, play and go on to the next item without the mouse.

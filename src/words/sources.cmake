@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Practice words: the word catalogue, the differential words, the rules of their marks and the
 # check of the word list.
 list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cslowa.cpp ${folder}/_cslowaroznicowe.cpp

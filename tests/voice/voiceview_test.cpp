@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Głos" view through real clicks and keys, with the sound hardware as a double: hearing an item, a
 // take saved, refused as silence and stopped by its limit, the progress, a damaged recording, a desktop
 // without a microphone, and finding and recording items by typing alone.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The practice words: selection by settings, the random draw, the word pictures, the word list and
 # the rules of its marks.
 brimbola_engine_test(words_tests SOURCES words/catalogue_test.cpp words/pictures_test.cpp words/wordlist_test.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the sounds game: the back-yard scene, the nine hidden things (plain and selected)
 // cut to fit their hiding places, and the sound buttons in all their states.
 #pragma once

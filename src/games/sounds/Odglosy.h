@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds game's window ("Odgłosy"): a picture with nine things hidden in it, their nine sound
 // buttons under it, help and stop. It turns the child's mouse into picks, runs the game's 200 ms
 // tick and plays the sounds; the rules are GraOdglosy's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole sounds game in the real program: opened from the menu's first tab, right pairs (one of
 // them the car and its "brum"), a wrong pair and a hint played with the mouse, Esc, the summary
 // left with "stop", and the game's record in the statistics file.

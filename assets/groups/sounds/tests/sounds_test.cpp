@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the sounds game's pictures: the nine hidden objects must vanish into the scene without
 // a seam, stand out when picked and keep clear of each other and of the buttons; the buttons must
 // follow the mask rule and keep their words readable.
