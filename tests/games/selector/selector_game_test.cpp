@@ -41,7 +41,8 @@ TEST(SelectorGame, EveryWordSpelledThenTheGameEndsItselfAndIsRecordedAsCompleted
     const QByteArray own = WaveFileBytes(QByteArray(2000, char(40)));
     // Two of the words the settings select (L at the start) in the adult's voice.
     QStringList ownWords;
-    for (const SPaczka& word : CSlowa().Catalogue())
+    const CSlowa catalogue;
+    for (const SPaczka& word : catalogue.Catalogue())
         if ((word.Flags & glos::L) && (word.Flags & glos::Naglos) && ownWords.size() < 2)
             ownWords << word.Name;
     for (const QString& word : ownWords)
