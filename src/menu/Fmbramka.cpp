@@ -3,24 +3,19 @@
 #include "Fmbramka.h"
 
 #include "gfx/_cprzycisk.h"
-#include "platform/imagefiles.h"
+#include "menu/Fmkomunikat.h"
 #include "platform/services.h"
-#include "shell/_cblad.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QRegularExpressionValidator>
 
 std::unique_ptr<TFormBramka> FormBramka;
 
 namespace {
-constexpr char kBackground[] = "Data/Intf/Spec/mKom_kp.xji";
-constexpr int kCorner = 25;
 // Below the window's title band, as the message window's text.
 const QRect kQuestionBox(18, 57, 385, 46);
 const QRect kAnswerBox(150, 105, 120, 34);
@@ -38,27 +33,12 @@ QFont ProgramFont(int pixels)
     font.setBold(true);
     return font;
 }
-
-QRegion RoundedRegion(int width, int height, int corner)
-{
-    QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width, height), corner / 2.0, corner / 2.0);
-    return QRegion(path.toFillPolygon().toPolygon());
-}
 }  // namespace
 
 TFormBramka::TFormBramka(QWidget* mainWindow) : mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Dla dorosłych"));
-    resize(kWidth, kHeight);
-    setMask(RoundedRegion(kWidth, kHeight, kCorner));
-    if (!QFile::exists(kBackground))
-        throw CBlad(1);
-    try {
-        background_ = DecodeJpegFile(kBackground);
-    } catch (const ImageError&) {
-        throw CBlad(1);
-    }
+    background_ = ShapeAsMessageCard(this);
     ResetCanvas(QSize(kWidth, kHeight), Qt::white);
     answer_ = new QLineEdit(this);
     answer_->setObjectName(QStringLiteral("answer"));

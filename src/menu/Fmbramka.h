@@ -15,7 +15,7 @@ class QLineEdit;
 class TFormBramka : public CModalWindow {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 420, kHeight = 250;
+    static constexpr int kWidth = 420, kHeight = 250;  // the message window's card
     static constexpr int kPassed = 1, kCancelled = 2;
 
     // Throws CBlad 1 when its background picture is missing.

@@ -56,18 +56,23 @@ QString TFormKomunikat::TextOf(qint16 code)
     }
 }
 
-TFormKomunikat::TFormKomunikat(QWidget* mainWindow) : mainWindow_(mainWindow)
+QImage ShapeAsMessageCard(QWidget* window)
 {
-    setWindowTitle(QStringLiteral("Komunikat"));
-    resize(kWidth, kHeight);
-    setMask(RoundedRegion(kWidth, kHeight, kCorner));
+    window->resize(TFormKomunikat::kWidth, TFormKomunikat::kHeight);
+    window->setMask(RoundedRegion(TFormKomunikat::kWidth, TFormKomunikat::kHeight, kCorner));
     if (!QFile::exists(kBackground))
         throw CBlad(1);
     try {
-        background_ = DecodeJpegFile(kBackground);
+        return DecodeJpegFile(kBackground);
     } catch (const ImageError&) {
         throw CBlad(1);
     }
+}
+
+TFormKomunikat::TFormKomunikat(QWidget* mainWindow) : mainWindow_(mainWindow)
+{
+    setWindowTitle(QStringLiteral("Komunikat"));
+    background_ = ShapeAsMessageCard(this);
     ResetCanvas(QSize(kWidth, kHeight), Qt::white);
     stop_ = new CPrzyciskP(this, QStringLiteral("stop"), &Canvas(), &background_, kWidth / 2 - 30, kHeight - 100,
                            [this] { EndModal(1); });

@@ -14,6 +14,11 @@ class CPrzyciskP;
 // button is pressed (nothing when the window does not exist yet).
 void ShowMessageWindow(qint16 code);
 
+// Gives `window` the message window's rounded card shape and size and returns the card's background
+// picture; the adult's gate is drawn on the same card. Throws CBlad(1) when the picture is missing or
+// broken.
+QImage ShapeAsMessageCard(QWidget* window);
+
 class TFormKomunikat : public CModalWindow {
     Q_OBJECT
 public:
