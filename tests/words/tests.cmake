@@ -7,3 +7,5 @@ brimbola_engine_test(words_tests SOURCES words/catalogue_test.cpp words/pictures
 add_test(NAME word_list_check
          COMMAND check_words_tool ${CMAKE_SOURCE_DIR}/assets/groups/words/words.txt
                  ${CMAKE_SOURCE_DIR}/assets/third_party/twemoji/svg ${CMAKE_SOURCE_DIR}/assets/groups/words/svg)
+# The picture of an own word: import, every form, writing all or none.
+brimbola_engine_test(ownpicture_tests SOURCES words/ownpicture_test.cpp)
