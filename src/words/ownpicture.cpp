@@ -106,8 +106,11 @@ QImage LoadPng(const QByteArray& bytes, QString* problem)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
+    // Qt's limit holds for every reader of the process: it is only ever lowered here.
+    const int limit = QImageReader::allocationLimit();
+    if (limit <= 0 || limit > kPngMemoryMegabytes)
+        QImageReader::setAllocationLimit(kPngMemoryMegabytes);
     QImageReader reader(&buffer, "png");
-    reader.setAllocationLimit(kPngMemoryMegabytes);
     const QSize claimed = reader.size();
     if (IsOversized(claimed))
         return Refuse(problem, TooManyPixels());

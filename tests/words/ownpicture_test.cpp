@@ -172,7 +172,9 @@ TEST(OwnPicture, APhotoBecomesEveryFormAsTheBuiltInPicturesLook)
     }
     // A phone's photo stored on its side comes upright.
     Write(user.filePath("turned.jpg"), TurnedJpeg(Photo()));
-    EXPECT_EQ(ownpicture::LoadPhoto(user.filePath("turned.jpg"), nullptr).size(), QSize(800, 1200));
+    const QImage turned = ownpicture::LoadPhoto(user.filePath("turned.jpg"), nullptr);
+    EXPECT_EQ(turned.size(), QSize(800, 1200));
+    EXPECT_EQ(turned.format(), QImage::Format_RGB32);
 }
 
 TEST(OwnPicture, FilesThatAreNoSafePictureAreRefused)
