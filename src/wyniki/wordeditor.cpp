@@ -48,6 +48,7 @@ namespace {
 const QString kCaption = QStringLiteral("Własne słowo");
 const QString kNoRecording = QStringLiteral("Bez nagrania słowo nie będzie losowane w grach.");
 const QString kErrorStyle = QStringLiteral("color: #b00020;");
+const QString kOfferStyle = QStringLiteral("color: #1b5e20; font-weight: bold;");
 // The letter tiles of the games: cream paper with a golden edge below, the letter black, or red
 // for the sound the child practises.
 const QString kTileStyle = QStringLiteral(
@@ -69,6 +70,9 @@ constexpr int kPreviewDelayMs = 30;
 constexpr int kMeterRangeDb = 60;
 constexpr int kMeterFallDb = 2;
 constexpr int kTileSpacing = 4;
+constexpr QSize kListPicture(48, 48);  // the built-in pictures in the list to choose from
+constexpr QSize kRoomySize(900, 640);
+constexpr QSize kFrameAllowance(40, 60);  // the window's title bar and borders
 const QKeySequence kRecordKey(Qt::CTRL | Qt::Key_R);
 const QKeySequence kPlayKey(Qt::CTRL | Qt::Key_P);
 
@@ -183,7 +187,10 @@ public:
             auto cached = pictures_.find(index.row());
             if (cached == pictures_.end()) {
                 const QImage tile = ReadPicture(QDir(dataFolder_).filePath(QStringLiteral("Data/Klc/%1_s.xji").arg(word.name)));
-                cached = pictures_.insert(index.row(), tile.isNull() ? QPixmap() : QPixmap::fromImage(tile));
+                cached = pictures_.insert(index.row(), tile.isNull() ? QPixmap()
+                                                                     : QPixmap::fromImage(tile.scaled(
+                                                                           kListPicture, Qt::KeepAspectRatio,
+                                                                           Qt::SmoothTransformation)));
             }
             return cached->isNull() ? QVariant() : QVariant(*cached);
         }
@@ -236,7 +243,7 @@ QString ChooseBuiltInPicture(QWidget* parent, const QString& dataFolder)
     auto* list = new QListView(&dialog);
     list->setModel(filter);
     list->setUniformItemSizes(true);  // so that only the rows in sight are asked for their picture
-    list->setIconSize(QSize(44, 44));
+    list->setIconSize(kListPicture);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Wybierz"));
@@ -438,9 +445,9 @@ void WordEditor::BuildLayout()
     });
     connect(cancel_, &QPushButton::clicked, this, &WordEditor::reject);
 
-    // As large as it needs, and never larger than the screen it opens on.
+    // Roomy where the screen allows, and always with its frame on the screen it opens on.
     const QSize room = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry().size();
-    resize(QSize(760, 560).boundedTo(room));
+    resize(kRoomySize.boundedTo(room - kFrameAllowance));
 }
 
 QString WordEditor::Split() const
@@ -466,6 +473,7 @@ void WordEditor::SetElements(const QList<soundmarks::Element>& elements)
             tile->setStyleSheet(kTileStyle);
             tile->setToolTip(QStringLiteral("Kliknij, aby zaznaczyć albo odznaczyć ćwiczoną głoskę"));
             row->insertWidget(i, tile);
+            tile->show();  // at once, not when the layout gets round to it
             connect(tile, &QPushButton::clicked, this, [this, i] { ToggleMark(i); });
             tileButtons_.push_back(tile);
         }
@@ -523,7 +531,7 @@ void WordEditor::ShowOffer()
     } else {
         const OwnWordOffer offer = OfferFor(Split());
         offerOk_ = offer.problems.isEmpty();
-        offer_->setStyleSheet(offerOk_ ? QString() : kErrorStyle);
+        offer_->setStyleSheet(offerOk_ ? kOfferStyle : kErrorStyle);
         offer_->setText(offerOk_ ? OfferText(offer.flags) : offer.problems.join(QLatin1Char('\n')));
     }
     save_->setEnabled(offerOk_ && !recording_);
@@ -560,7 +568,11 @@ void WordEditor::PickBuiltIn()
         return;
     const QString big = QDir(dataFolder_).filePath(QStringLiteral("Data/Bion/%1_shb.xji").arg(name));
     const PictureSource before = source_;
-    ShowFixedPicture(big, QStringLiteral("Obrazek słowa z programu: „%1”.").arg(name));
+    QString spelling = name;
+    for (const SPaczka& word : ShippedWords(WordKind::Practice))
+        if (word.Name == name)
+            spelling = soundmarks::Spelling(soundmarks::Elements(word.Split));
+    ShowFixedPicture(big, QStringLiteral("Obrazek słowa z programu: „%1”.").arg(spelling));
     if (source_ != PictureSource::Existing) {
         source_ = before;
         Tell(QStringLiteral("Obrazka słowa „%1” nie da się odczytać.").arg(name));

@@ -2,12 +2,14 @@
 // The own word's dialog through real clicks and keys, with the sound hardware as a double: a new
 // word typed, marked, given a photo and a recording and saved; words it must refuse; a cancelled
 // dialog that leaves nothing behind.
+#include "platform/wavefile.h"
 #include "shell/ownwordfiles.h"
 #include "support/fakeaudioport.h"
 #include "support/fakes.h"
 #include "support/programfolder.h"
 #include "voice/voicesignal.h"
 #include "voice/voicetake.h"
+#include "words/ownpicture.h"
 #include "wyniki/cropper.h"
 #include "wyniki/wordeditor_p.h"
 
@@ -37,19 +39,26 @@ QImage Photo()
 
 class Harness {
 public:
-    explicit Harness(const QString& id = {})
-        : editor(nullptr, ProgramFolder::GeneratedData() + "/..", user.Path(), list, id, port)
+    explicit Harness(bool open = true)
     {
-        editor.choosePhotoFile = [this](QWidget*) { return user.File("zdjecie.jpg"); };
         user.WriteJpeg("zdjecie.jpg", Photo());
-        editor.show();
-        editor.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&editor));
+        if (open)
+            Open({});
+    }
+    // The dialog of the word `id` of the list, or of a new word.
+    void Open(const QString& id)
+    {
+        editor = std::make_unique<WordEditor>(nullptr, ProgramFolder::GeneratedData() + "/..", user.Path(), list,
+                                              id, port);
+        editor->choosePhotoFile = [this](QWidget*) { return user.File("zdjecie.jpg"); };
+        editor->show();
+        editor->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     }
     template <class T>
     T* Get(const char* name)
     {
-        T* found = editor.findChild<T*>(name);
+        T* found = editor->findChild<T*>(name);
         EXPECT_TRUE(found) << name;
         return found;
     }
@@ -61,7 +70,8 @@ public:
     }
     void Type(const QString& text) { QTest::keyClicks(Get<QLineEdit>("spelling"), text); }
     QString Offer() { return Get<QLabel>("offer")->text(); }
-    bool CanSave() { return Get<QPushButton>("save")->isEnabled(); }
+    bool Enabled(const char* name) { return Get<QPushButton>(name)->isEnabled(); }
+    bool CanSave() { return Enabled("save"); }
     void Record(const QByteArray& pcm)
     {
         Click("record");
@@ -75,7 +85,7 @@ public:
     ProgramFolder user;
     OwnWordList list;
     FakePort port;
-    WordEditor editor;
+    std::unique_ptr<WordEditor> editor;
 };
 
 }  // namespace
@@ -83,8 +93,8 @@ public:
 TEST(WordEditor, AddsAWordWithItsMarksItsCroppedPhotoAndItsRecording)
 {
     Harness h;
-    const QRect screen = h.editor.screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(h.editor.frameGeometry())) << "the dialog fits on the screen";
+    const QRect screen = h.editor->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(h.editor->frameGeometry())) << "the dialog fits on the screen";
 
     h.Type("Rower");
     EXPECT_EQ(h.Get<QLineEdit>("spelling")->text(), "rower");
@@ -92,17 +102,17 @@ TEST(WordEditor, AddsAWordWithItsMarksItsCroppedPhotoAndItsRecording)
     EXPECT_FALSE(h.CanSave());
     h.Click("element0");
     h.Click("element4");
-    EXPECT_EQ(h.editor.Split(), "_r,o,w,e,_r,");
+    EXPECT_EQ(h.editor->Split(), "_r,o,w,e,_r,");
     EXPECT_EQ(h.Offer(), "Grupy: R · Pozycje: nagłos, wygłos");
     ASSERT_TRUE(h.CanSave());
 
     // Enter in the field saves nothing; without a picture the word is refused.
     QTest::keyClick(h.Get<QLineEdit>("spelling"), Qt::Key_Return);
-    EXPECT_TRUE(h.editor.isVisible());
+    EXPECT_TRUE(h.editor->isVisible());
     h.Click("save");
     ASSERT_EQ(h.boxes.shown.size(), 1u);
     EXPECT_TRUE(h.boxes.shown[0].text.contains("obrazek"));
-    EXPECT_TRUE(h.editor.isVisible());
+    EXPECT_TRUE(h.editor->isVisible());
     EXPECT_TRUE(h.list.words.empty());
 
     // The photo comes in framed by its largest middle square; the wheel zooms in, the preview follows.
@@ -122,20 +132,20 @@ TEST(WordEditor, AddsAWordWithItsMarksItsCroppedPhotoAndItsRecording)
     EXPECT_NE(h.Get<QLabel>("preview")->pixmap().toImage(), before);
 
     // A take: heard before it is saved, kept in memory until then.
-    EXPECT_TRUE(h.Get<QLabel>("noRecording")->isVisibleTo(&h.editor));
+    EXPECT_TRUE(h.Get<QLabel>("noRecording")->isVisibleTo(h.editor.get()));
     const QByteArray take = Take(300, 500, 300);
     h.Record(take);
-    EXPECT_FALSE(h.Get<QLabel>("noRecording")->isVisibleTo(&h.editor));
+    EXPECT_FALSE(h.Get<QLabel>("noRecording")->isVisibleTo(h.editor.get()));
     h.Click("play");
     EXPECT_EQ(h.port.played, TrimAndNormalise(take));
     EXPECT_FALSE(QDir(h.user.File(ownfiles::kFolder)).exists());
 
     h.Click("save");
     EXPECT_EQ(h.boxes.shown.size(), 1u);
-    EXPECT_EQ(h.editor.result(), QDialog::Accepted);
+    EXPECT_EQ(h.editor->result(), QDialog::Accepted);
     ASSERT_EQ(h.list.words.size(), 1u);
     const OwnWord& word = h.list.words[0];
-    EXPECT_EQ(word.id, h.editor.Id());
+    EXPECT_EQ(word.id, h.editor->Id());
     EXPECT_EQ(word.split, "_r,o,w,e,_r,");
     EXPECT_TRUE(word.on);
     for (const QString& suffix : ownfiles::PictureSuffixes())
@@ -170,14 +180,45 @@ TEST(WordEditor, RefusesMarksThatFitNoGroupAndKeepsMarksWhileTheWordIsCorrected)
     EXPECT_EQ(h.Offer(), "Grupy: R · Pozycje: śródgłos");
     QTest::keyClick(h.Get<QLineEdit>("spelling"), Qt::Key_Backspace);
     h.Type("i");
-    EXPECT_EQ(h.editor.Split(), "l,a,t,a,_r,k,i,");
+    EXPECT_EQ(h.editor->Split(), "l,a,t,a,_r,k,i,");
     // The split corrected by hand: the spelling follows, the mark stays.
     auto* split = h.Get<QLineEdit>("split");
     split->end(false);
     QTest::keyClicks(split, "-ch");
     EXPECT_EQ(h.Get<QLineEdit>("spelling")->text(), "latarkich");
-    EXPECT_EQ(h.editor.Split(), "l,a,t,a,_r,k,i,ch,");
+    EXPECT_EQ(h.editor->Split(), "l,a,t,a,_r,k,i,ch,");
     EXPECT_TRUE(h.CanSave());
+}
+
+TEST(WordEditor, ChangesAnOwnWordsMarksAndGivesItABuiltInPicture)
+{
+    Harness h(false);
+    const QString id = QStringLiteral("own_0000abcd");
+    QString problem;
+    ASSERT_TRUE(ownpicture::SaveForms(h.user.Path(), id,
+                                      ownpicture::MakeForms(Photo(), ownpicture::DefaultCrop(Photo().size())), &problem))
+        << problem.toStdString();
+    h.list.words.push_back({id, "_r,o,w,e,r,", false});
+    ASSERT_TRUE(WriteOwnWords(h.user.Path(), h.list));
+    h.Open(id);
+    EXPECT_EQ(h.Get<QLineEdit>("spelling")->text(), "rower");
+    EXPECT_EQ(h.editor->Split(), "_r,o,w,e,r,");
+    EXPECT_EQ(h.Get<QStackedWidget>("pictureArea")->currentWidget(), h.Get<QLabel>("fixedPicture"));
+    EXPECT_FALSE(h.Get<QLabel>("preview")->pixmap().isNull());
+    EXPECT_TRUE(h.Get<QLabel>("noRecording")->isVisibleTo(h.editor.get()));
+    EXPECT_FALSE(h.Enabled("play"));
+
+    h.editor->chooseBuiltInPicture = [](QWidget*) { return QStringLiteral("las"); };
+    h.Click("fromProgram");
+    h.Click("element4");
+    h.Click("save");
+    EXPECT_TRUE(h.boxes.shown.empty());
+    ASSERT_EQ(h.list.words.size(), 1u);
+    EXPECT_EQ(h.list.words[0].split, "_r,o,w,e,_r,");
+    EXPECT_FALSE(h.list.words[0].on) << "switching on and off is the list's business, not the dialog's";
+    QFile copied(ownfiles::PictureFile(h.user.Path(), id, "_shb")), shipped(ProgramFolder::GeneratedData() + "/Bion/las_shb.xji");
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly) && shipped.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), shipped.readAll());
 }
 
 TEST(WordEditor, ACancelledNewWordLeavesNoFileAndEscEndsARecordingFirst)
@@ -188,13 +229,13 @@ TEST(WordEditor, ACancelledNewWordLeavesNoFileAndEscEndsARecordingFirst)
     h.Click("fromFile");
     h.Click("record");
     h.port.Feed(Take(200, 400, 0));
-    QTest::keyClick(&h.editor, Qt::Key_Escape);
+    QTest::keyClick(h.editor.get(), Qt::Key_Escape);
     EXPECT_FALSE(h.port.capturing);
-    EXPECT_TRUE(h.editor.isVisible());
-    EXPECT_FALSE(h.Get<QLabel>("noRecording")->isVisibleTo(&h.editor));
-    QTest::keyClick(&h.editor, Qt::Key_Escape);
-    EXPECT_FALSE(h.editor.isVisible());
-    EXPECT_EQ(h.editor.result(), QDialog::Rejected);
+    EXPECT_TRUE(h.editor->isVisible());
+    EXPECT_FALSE(h.Get<QLabel>("noRecording")->isVisibleTo(h.editor.get()));
+    QTest::keyClick(h.editor.get(), Qt::Key_Escape);
+    EXPECT_FALSE(h.editor->isVisible());
+    EXPECT_EQ(h.editor->result(), QDialog::Rejected);
     EXPECT_TRUE(h.list.words.empty());
     EXPECT_FALSE(QDir(h.user.File(ownfiles::kFolder)).exists());
     EXPECT_TRUE(h.boxes.shown.empty());
