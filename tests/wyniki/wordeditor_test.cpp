@@ -221,6 +221,34 @@ TEST(WordEditor, ChangesAnOwnWordsMarksAndGivesItABuiltInPicture)
     EXPECT_EQ(copied.readAll(), shipped.readAll());
 }
 
+TEST(WordEditor, RefusesABrokenPhotoAndKeepsTheDraggedFrameInsideThePhoto)
+{
+    Harness h;
+    h.user.Write("zepsute.jpg", "\xFF\xD8 not really a picture");
+    h.editor->choosePhotoFile = [&](QWidget*) { return h.user.File("zepsute.jpg"); };
+    h.Click("fromFile");
+    ASSERT_EQ(h.boxes.shown.size(), 1u);
+    EXPECT_EQ(h.boxes.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(h.Get<QStackedWidget>("pictureArea")->currentWidget(), h.Get<QLabel>("noPicture"));
+
+    h.editor->choosePhotoFile = [&](QWidget*) { return h.user.File("zdjecie.jpg"); };
+    h.Click("fromFile");
+    auto* cropper = h.Get<Cropper>("cropper");
+    cropper->Zoom(2);
+    const QRectF zoomed = cropper->Crop();
+    QWidget* canvas = h.Get<QWidget>("cropCanvas");
+    const QPoint middle = canvas->rect().center();
+    QTest::mousePress(canvas, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(canvas, middle + QPoint(20, 0));
+    EXPECT_GT(cropper->Crop().left(), zoomed.left());
+    EXPECT_EQ(cropper->Crop().size(), zoomed.size());
+    // Dragged far beyond the photo's corner, the frame stops at it.
+    QTest::mouseMove(canvas, middle + QPoint(-2000, -2000));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, middle + QPoint(-2000, -2000));
+    EXPECT_EQ(cropper->Crop().topLeft(), QPointF(0, 0));
+    EXPECT_EQ(cropper->Crop().size(), zoomed.size());
+}
+
 TEST(WordEditor, ACancelledNewWordLeavesNoFileAndEscEndsARecordingFirst)
 {
     Harness h;
