@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The own word's dialog through real clicks and keys, with the sound hardware as a double: a new
-// word typed, marked, given a photo and a recording and saved; words it must refuse; a cancelled
-// dialog that leaves nothing behind.
+// word typed, marked, given a photo and a recording and saved; a word changed; words and photos it
+// must refuse; a cancelled dialog that leaves nothing behind; the dialog opened modally.
 #include "platform/wavefile.h"
 #include "shell/ownwordfiles.h"
 #include "support/fakeaudioport.h"
@@ -11,6 +11,7 @@
 #include "voice/voicetake.h"
 #include "words/ownpicture.h"
 #include "wyniki/cropper.h"
+#include "wyniki/wordeditor.h"
 #include "wyniki/wordeditor_p.h"
 
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,4 +269,26 @@ TEST(WordEditor, ACancelledNewWordLeavesNoFileAndEscEndsARecordingFirst)
     EXPECT_TRUE(h.list.words.empty());
     EXPECT_FALSE(QDir(h.user.File(ownfiles::kFolder)).exists());
     EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+TEST(WordEditor, OpensModallyAndSaysSoWhenTheWordIsGone)
+{
+    RecordingMessageBoxes boxes;
+    ProgramFolder user;
+    OwnWordList list;
+    FakePort port;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        title = dialog->windowTitle();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+    });
+    EXPECT_FALSE(EditOwnWord(nullptr, ProgramFolder::GeneratedData() + "/..", user.Path(), list, {}, port));
+    EXPECT_EQ(title, QStringLiteral("Własne słowo"));
+    EXPECT_TRUE(boxes.shown.empty());
+
+    EXPECT_FALSE(EditOwnWord(nullptr, ProgramFolder::GeneratedData() + "/..", user.Path(), list, "own_12345678", port));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(list.words.empty());
 }
