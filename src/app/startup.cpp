@@ -14,6 +14,7 @@
 #include "menu/menuwindows.h"
 #include "platform/guardedapplication.h"
 #include "platform/messageboxes.h"
+#include "words/ownwords.h"
 #include "platform/picturestore.h"
 #include "platform/singleinstance.h"
 #include "results/Koniecgry.h"
@@ -116,7 +117,11 @@ bool Startup::Begin()
         ResetSharedPictureStore(folders_.data + "/Data/Res");
         if (!SharedPictureStore().MissingNames().isEmpty())
             throw CBlad(1);
-        Slowa = std::make_unique<CSlowa>();
+        // The adult's own words join the built-in ones; the list is read once, and a word it cannot
+        // use is named once, after the menu is up, while every other word plays.
+        OwnWordList ownWords;
+        ReadOwnWords(folders_.user, ownWords, &ownWordProblems_);
+        Slowa = std::make_unique<CSlowa>(PlayableWords(ownWords, folders_.user, &ownWordProblems_));
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
     } catch (...) {
         ShowFailure(std::current_exception());
@@ -127,7 +132,21 @@ bool Startup::Begin()
         Finish();
         return false;
     }
+    ReportOwnWordProblems();
     return true;
+}
+
+void Startup::ReportOwnWordProblems()
+{
+    if (ownWordProblems_.isEmpty())
+        return;
+    CurrentMessageBoxes().Show(
+        mainWindow_.get(), QString::fromLatin1(kTitle),
+        QStringLiteral("Nie wszystkie własne słowa mogą być użyte w grach:\n\n• %1\n\n"
+                       "Pozostałe słowa są w grach. Słowa poprawia się w programie wyników, w widoku „Słowa”.")
+            .arg(ownWordProblems_.join(QStringLiteral("\n• "))),
+        MessageIcon::Information);
+    ownWordProblems_.clear();
 }
 
 int Startup::ChooseChild(bool atStart)

@@ -8,6 +8,7 @@
 #include "shell/programfolders.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,8 @@ private:
     void RaiseFromAnotherCopy();
     void ShowFailure(std::exception_ptr failure);
     void RestoreWorkingFolder();
+    // Names, once, the own words that cannot be played (a damaged list, a missing picture).
+    void ReportOwnWordProblems();
 
     ProgramFolders folders_;
     QString lockFolder_;
@@ -69,6 +72,7 @@ private:
     bool kiosk_ = false;
     bool switchRequested_ = false;
     ChildList children_;
+    QStringList ownWordProblems_;
     int childId_ = -1;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<TFormMain> mainWindow_;

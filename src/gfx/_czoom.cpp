@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom view over a game window (see _czoom.h).
 #include "_czoom.h"
+#include "shell/ownwordfiles.h"
 
 #include "platform/imagefiles.h"
 #include "platform/raster.h"
@@ -76,7 +77,7 @@ void CZoom::Compose(const QString& name)
         return;
     QImage word;
     try {
-        word = DecodeJpegFile("Data/Bion/" + name + WordPictureSuffix() + ".xji");
+        word = DecodeJpegFile(WordFile("Data/Bion/" + name + WordPictureSuffix() + ".xji"));
     } catch (const ImageError&) {
         return;  // a word without a picture still gets its frame and its sound
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The adult's own recordings and the choice of the file to play (see ownvoice.h).
 #include "ownvoice.h"
+#include "shell/ownwordfiles.h"
 
 #include "platform/wavefile.h"
 #include "shell/programfolders.h"
@@ -38,6 +39,10 @@ bool IsPlayableWaveFile(const QString& path)
 
 QString SpokenFile(const QString& dataPath, const QDir& programFolder)
 {
+    // An own word's recording is the adult's voice already.
+    const QString ownWord = WordFile(dataPath);
+    if (ownWord != dataPath)
+        return ownWord;
     const QString own = OwnVoicePath(dataPath);
     if (!own.isEmpty() && IsPlayableWaveFile(programFolder.filePath(own)))
         return own;

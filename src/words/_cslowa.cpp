@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The practice words and their random draw (see _cslowa.h).
 #include "words/_cslowa.h"
+#include "shell/ownwordfiles.h"
 
 #include "settings/_custgry.h"
 #include "words/shippedwordlist.h"
@@ -117,7 +118,7 @@ bool CZestawSlow::LoadPictures(const QString& suffix, QImage SPaczka::*picture)
     bool all = true;
     for (SPaczka& word : drawn_) {
         word.*picture = QImage();
-        const QString path = kPictureFolder + word.Name + suffix;
+        const QString path = WordFile(kPictureFolder + word.Name + suffix);
         if (!QFileInfo(path).isFile()) {
             all = false;
             continue;

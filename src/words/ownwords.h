@@ -21,14 +21,16 @@ struct OwnWord {
 struct OwnWordList {
     std::vector<OwnWord> words;       // in the order the adult added them
     QStringList switchedOff;          // names of built-in words switched off ("lezak")
+    QStringList unreadLines;          // lines of the file that could not be read, written back as
+                                      // they were so that writing the list never loses them
 
     const OwnWord* Find(const QString& id) const;
     OwnWord* Find(const QString& id);
     bool IsSwitchedOff(const QString& name) const { return switchedOff.contains(name); }
 };
 
-// The list as the bytes of its file say. Lines it cannot read are skipped, each reported in
-// `problems` in Polish naming its line and, where it can, the word.
+// The list as the bytes of its file say. Lines it cannot read are kept aside (unreadLines), each
+// reported in `problems` in Polish naming its line and, where it can, the word.
 OwnWordList ParseOwnWords(const QByteArray& bytes, QStringList* problems = nullptr);
 QByteArray OwnWordsBytes(const OwnWordList& list);
 
@@ -44,7 +46,7 @@ QString NewOwnWordId(const OwnWordList& list);
 
 // The elements a spelling is proposed to split into: every letter alone, but ch, cz, sz, rz, dz, dż
 // and dź as one element, as the built-in list writes them ("Rzeka" -> "rz,e,k,a,"). Upper case is
-// made lower case; anything but Polish letters is left out.
+// made lower case; spaces and signs are left out (a letter Polish lacks stays: OfferFor names it).
 QString ProposeSplit(const QString& spelling);
 
 // What an own word with `split` (marks included) is offered for.
@@ -61,7 +63,8 @@ struct OwnWordOffer {
 OwnWordOffer OfferFor(const QString& split);
 
 // The words the games draw from: the built-in practice words that are not switched off, then the
-// own words that are on and complete (their pictures and recording in `userFolder`). Each own
-// word left out for a missing file is named in `problems` (Polish), once.
+// own words that are on and complete (their pictures and recording in `userFolder`). An own word
+// that is on and recorded but lacks a picture, or that the marking rule no longer offers, is left
+// out and named in `problems` (Polish).
 std::vector<SPaczka> PlayableWords(const OwnWordList& list, const QString& userFolder,
                                    QStringList* problems = nullptr);

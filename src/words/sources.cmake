@@ -2,7 +2,7 @@
 # Practice words: the word catalogue, the differential words, the rules of their marks and the
 # check of the word list.
 list(APPEND BRIMBOLA_CORE_SOURCES ${folder}/_cslowa.cpp ${folder}/_cslowaroznicowe.cpp
-     ${folder}/soundmarks.cpp ${folder}/wordcheck.cpp)
+     ${folder}/soundmarks.cpp ${folder}/wordcheck.cpp ${folder}/ownwords.cpp ${folder}/ownpicture.cpp)
 
 # The catalogue is built from the one word list, which the asset generators read as well: its text
 # is compiled in (CMake runs again when the list changes).

@@ -9,7 +9,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgRenderer>
@@ -19,8 +18,6 @@
 namespace words {
 
 namespace {
-
-constexpr int kBlock = 8;  // JPEG's block size: mask edges on it stay exact after compression
 
 // Colours shared by every drawing of the program.
 const QColor kPlum(0x3D, 0x2C, 0x4E);
@@ -244,68 +241,19 @@ QImage RenderTrimmed(const QByteArray& svg, QSize canvas, const QRectF& box, dou
     return image;
 }
 
-QImage FrameMask(QSize size)
-{
-    QImage mask(size, QImage::Format_RGB32);
-    mask.fill(Qt::black);
-    // One block along the top and left edge stays black, and at the right and bottom as many
-    // whole blocks as leave at least half a block of black; three blocks are taken off each
-    // corner so the frame reads as rounded.
-    const int first = 1;
-    const int lastColumn = (size.width() - kBlock / 2) / kBlock - 1;
-    const int lastRow = (size.height() - kBlock / 2) / kBlock - 1;
-    auto cornerCut = [&](int c, int r) {
-        const int dc = std::min(c - first, lastColumn - c);
-        const int dr = std::min(r - first, lastRow - r);
-        return dc + dr < 2;
-    };
-    QPainter painter(&mask);
-    for (int r = first; r <= lastRow; ++r)
-        for (int c = first; c <= lastColumn; ++c)
-            if (!cornerCut(c, r))
-                painter.fillRect(c * kBlock, r * kBlock, kBlock, kBlock, Qt::white);
-    return mask;
-}
-
-QRectF ObjectBox(QSize size)
-{
-    // 3 blocks from the picture's edge: chroma blocks of 16 pixels and the decoder's smoothing
-    // between them then never carry colour into the black part of the mask.
-    const double margin = 3 * kBlock + size.width() / 80.0;
-    return QRectF(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
-}
-
 QImage BigPicture(const QByteArray& svg, QSize size)
 {
     const double strokeScale = 1.0;
-    // The painted part fills its box to the edges, so it keeps one more block away from the
-    // frame's rounded corners, where JPEG would smear its colour onto the black of the mask.
-    const QRectF box = ObjectBox(size).adjusted(kBlock, kBlock, -kBlock, -kBlock);
-    const QImage shape = RenderTrimmed(svg, size, box, strokeScale);
-    return kit::WhiteOutside(shape, FrameMask(size));
+    return WhiteOutside(RenderTrimmed(svg, size, BigPictureBox(size), strokeScale), FrameMask(size));
 }
 
 QImage Thumbnail(const QByteArray& svg, int side)
 {
-    QImage image(side, side, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // A soft card of cream paper, lighter in the middle, so the object stands out on any tile.
-    QRadialGradient glow(QPointF(side * 0.5, side * 0.42), side * 0.75);
-    glow.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    glow.setColorAt(0.6, QColor(0xFF, 0xF8, 0xE6));
-    glow.setColorAt(1, QColor(0xFF, 0xEB, 0xC4));
-    painter.fillRect(image.rect(), glow);
-    const double inset = side / 26.0;
-    const double radius = side / 7.0;
-    painter.setPen(QPen(QColor(0xF1, 0xD3, 0x9C), std::max(1.0, side / 40.0)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(inset, inset, side - 2 * inset, side - 2 * inset), radius, radius);
+    QImage image = ThumbnailCard(side);
     // Small pictures keep bolder outlines: a thin line vanishes at this size.
     const double strokeScale = side < 70 ? 2.1 : side < 90 ? 1.8 : 1.55;
-    const double pad = side / 14.0;
-    painter.drawImage(0, 0, RenderTrimmed(svg, image.size(),
-                                          QRectF(pad, pad, side - 2 * pad, side - 2 * pad), strokeScale));
+    QPainter painter(&image);
+    painter.drawImage(0, 0, RenderTrimmed(svg, image.size(), ThumbnailBox(side), strokeScale));
     painter.end();
     return image;
 }

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "games/selector/selectorlayout.h"
+#include "words/wordframe.h"
 
 namespace words {
 
@@ -64,13 +64,10 @@ QString FileNameForm(const QString& letter);
 // for every letter a word may mark, then any other piece of the words in order of appearance.
 QList<Tile> TilesFor(const QList<Word>& words);
 
-// Sizes shared with the games' layout.
-inline constexpr QSize kBigSmall = kSelectorSmall.pictureSize;  // Data/Bion/NAME_shs.xji
-inline constexpr QSize kBigLarge = kSelectorBig.pictureSize;    // Data/Bion/NAME_shb.xji
-inline constexpr int kThumbSides[3] = {58, 76, 98};  // Data/Klc NAME_ss, NAME_s, NAME_b
+// The letter tiles' sizes (the word pictures' sizes, mask and quality are in wordframe.h, shared
+// with the program, which makes the own words' pictures alike).
 inline constexpr int kTileSmall = 44;
 inline constexpr int kTileLarge = 55;
-inline constexpr int kJpegQuality = 95;
 
 // Every file made for `words`, in the order the generator writes them.
 QList<Output> Plan(const QList<Word>& words);
@@ -93,14 +90,6 @@ QImage RenderTrimmed(const QByteArray& svg, QSize canvas, const QRectF& box, dou
 
 // Multiplies every stroke-width="N" attribute of the drawing by `factor`.
 QByteArray ScaleStrokes(const QByteArray& svg, double factor);
-
-// The word pictures' mask: white inside a rounded frame, black outside. Its edges follow the
-// 8 x 8 blocks of JPEG so that the saved file decodes to pure black and white.
-QImage FrameMask(QSize size);
-
-// The area where a word picture's object is drawn: inside the frame, well away from its edge so
-// that JPEG colour blocks never reach the black part of the mask.
-QRectF ObjectBox(QSize size);
 
 // Big word picture: the drawing on white, pure white wherever the mask is black.
 QImage BigPicture(const QByteArray& svg, QSize size);

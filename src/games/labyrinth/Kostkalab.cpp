@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The labyrinth's word pictures, cells and flying figure (see Kostkalab.h).
 #include "Kostkalab.h"
+#include "shell/ownwordfiles.h"
 
 #include "games/labyrinth/Gralabirynt.h"
 #include "games/labyrinth/labfile.h"
@@ -85,7 +86,7 @@ KostkaLab::KostkaLab(int column, int row, qint32 code, const QString& tilePath, 
 
 QString KostkaLab::WordPicturePath(const QString& name, bool small)
 {
-    return QStringLiteral("Data/Klc/") + name + (small ? QStringLiteral("_ss.xji") : QStringLiteral("_s.xji"));
+    return WordFile(QStringLiteral("Data/Klc/") + name + (small ? QStringLiteral("_ss.xji") : QStringLiteral("_s.xji")));
 }
 
 void KostkaLab::PutWord(const QString& name, const QImage& picture)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The word's picture of the saucer game (see _cekran.h).
 #include "_cekran.h"
+#include "shell/ownwordfiles.h"
 
 #include "platform/raster.h"
 
@@ -25,7 +26,7 @@ QString CEkran::Transliterated(const QString& name)
 
 QString CEkran::PicturePath(const QString& name, bool small)
 {
-    return kFolder + Transliterated(name) + (small ? kSmallSuffix : kBigSuffix);
+    return WordFile(kFolder + Transliterated(name) + (small ? kSmallSuffix : kBigSuffix));
 }
 
 QString CEkran::MaskPath(bool small)

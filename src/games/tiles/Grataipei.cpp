@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tile-pairs game's engine (see Grataipei.h).
 #include "Grataipei.h"
+#include "shell/ownwordfiles.h"
 
 #include "platform/imagefiles.h"
 #include "platform/services.h"
@@ -74,7 +75,7 @@ const QImage& GraTaiPei::Picture(const QString& name)
 {
     auto found = pictures_.find(name);
     if (found == pictures_.end())
-        found = pictures_.insert(name, LoadPicture(kPictureFolder + name + ".xji"));
+        found = pictures_.insert(name, LoadPicture(WordFile(kPictureFolder + name + ".xji")));
     return *found;
 }
 
