@@ -44,6 +44,7 @@ constexpr int kKeyRole = Qt::UserRole;
 constexpr int kOwnRole = Qt::UserRole + 1;
 constexpr int kSpellingRole = Qt::UserRole + 2;  // what the search looks in
 constexpr int kPictureRole = Qt::UserRole + 3;   // the small picture's file
+constexpr int kFaultRole = Qt::UserRole + 4;     // why an own word's marks fit no game
 constexpr int kRowPadding = 4;
 constexpr int kShownProblems = 8;  // of a damaged list, in its message
 
@@ -85,11 +86,11 @@ QString Spelled(const QString& split)
 }
 
 // What keeps an own word from the games, for its "Stan" cell; empty when nothing does.
-QString OwnState(bool picture, bool recording, bool grouped)
+QString OwnState(bool picture, bool recording, bool marksFit)
 {
     const QString notDrawn = QStringLiteral(" — nie będzie losowane");
-    if (!grouped)
-        return QStringLiteral("nie pasuje do żadnej grupy") + notDrawn;
+    if (!marksFit)
+        return QStringLiteral("głoski do poprawienia") + notDrawn;
     if (!picture && !recording)
         return QStringLiteral("brak obrazka i nagrania") + notDrawn;
     if (!picture)
@@ -173,7 +174,7 @@ WordsView::WordsView(QString userFolder, QString dataFolder, std::unique_ptr<Aud
 {
     setWindowTitle(kCaption);
     QStringList problems;
-    damaged_ = ReadOwnWords(userFolder_, list_, &problems) == OwnListState::Damaged;
+    const bool damaged = ReadOwnWords(userFolder_, list_, &problems) == OwnListState::Damaged;
 
     model_ = new WordRowsModel(this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Słowo"), QStringLiteral("Głoski"), QStringLiteral("Pozycje"),
@@ -278,11 +279,11 @@ WordsView::WordsView(QString userFolder, QString dataFolder, std::unique_ptr<Aud
 
     Build();
     connect(tree_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &WordsView::UpdateButtons);
-    if (damaged_) {
+    if (damaged) {
         // Shown in the view at once, and in a message when the adult first comes to the view.
         problem_->setText(QStringLiteral("Listy własnych słów (plik %1 w folderze „%2”) nie udało się w całości "
-                                         "odczytać: %3 pominięto. Plik zostanie zapisany na nowo dopiero po "
-                                         "zmianie na tej liście.")
+                                         "odczytać: %3 pominięto. Gry losują pozostałe słowa; nieodczytane "
+                                         "wiersze zostają w pliku bez zmian.")
                               .arg(QString::fromLatin1(ownfiles::kListFile), userFolder_)
                               .arg(problems.size() == 1 ? QStringLiteral("jeden wiersz")
                                                         : QStringLiteral("wierszy: %1").arg(problems.size())));
@@ -307,9 +308,10 @@ void WordsView::showEvent(QShowEvent* event)
             shown << QStringLiteral("… i %1 innych.").arg(damageReport_.size() - kShownProblems);
         damageReport_.clear();
         Tell(QStringLiteral("Nie wszystkie wiersze listy własnych słów (plik „%1”) dało się odczytać:\n\n%2\n\n"
-                            "Tych słów nie ma na liście i gry ich nie losują; pozostałe słowa działają. Plik zostaje "
-                            "bez zmian, dopóki nie zmienisz czegoś na liście słów: wtedy zostanie zapisany na nowo, "
-                            "z tym, co udało się odczytać.")
+                            "Tych wierszy nie ma na liście i gry ich nie losują; pozostałe słowa działają. Plik "
+                            "zostaje bez zmian, dopóki nie zmienisz czegoś na liście słów: wtedy zostanie zapisany "
+                            "na nowo z tym, co udało się odczytać, a nieodczytane wiersze zostaną na jego końcu "
+                            "takie, jakie były.")
                  .arg(QDir(userFolder_).filePath(QString::fromLatin1(ownfiles::kListFile)),
                       shown.join(QLatin1Char('\n'))),
              true);
@@ -327,17 +329,19 @@ void WordsView::Build()
         int section;
         QString key, spelling, picture;
         quint16 flags;
+        QString fault;
         bool own;
     };
     std::vector<Row> rows;
     for (const SPaczka& word : ShippedWords(WordKind::Practice))
         rows.push_back({SectionOf(word.Flags), word.Name, Spelled(word.Split),
                         dataFolder_ + QStringLiteral("/Data/Klc/") + word.Name + QStringLiteral("_s.xji"), word.Flags,
-                        false});
+                        {}, false});
     for (const OwnWord& word : list_.words) {
-        const quint16 flags = OfferFor(word.split).flags;
-        rows.push_back({SectionOf(flags), word.id, Spelled(word.split),
-                        ownfiles::PictureFile(userFolder_, word.id, QStringLiteral("_s")), flags, true});
+        const OwnWordOffer offer = OfferFor(word.split);
+        rows.push_back({SectionOf(offer.flags), word.id, Spelled(word.split),
+                        ownfiles::PictureFile(userFolder_, word.id, QStringLiteral("_s")), offer.flags,
+                        offer.problems.join(QLatin1Char(' ')), true});
     }
     QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};
     std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
@@ -364,6 +368,7 @@ void WordsView::Build()
         word->setData(r.own, kOwnRole);
         word->setData(r.spelling, kSpellingRole);
         word->setData(r.picture, kPictureRole);
+        word->setData(r.fault, kFaultRole);
         auto* inGames = Cell();
         inGames->setCheckable(true);
         inGames->setToolTip(QStringLiteral("Czy gry losują to słowo"));
@@ -390,13 +395,13 @@ void WordsView::UpdateStates()
             if (!word->data(kOwnRole).toBool())
                 continue;
             const QString id = word->data(kKeyRole).toString();
+            const QString fault = word->data(kFaultRole).toString();
             const QString text = OwnState(ownfiles::HasAllPictures(userFolder_, id),
-                                          ownfiles::HasRecording(userFolder_, id),
-                                          heading->text() != kNoGroupCaption);
+                                          ownfiles::HasRecording(userFolder_, id), fault.isEmpty());
             QStandardItem* state = heading->child(r, kStateColumn);
             if (state->text() != text) {  // a change makes the list look at its rows again
                 state->setText(text);
-                state->setToolTip(text);
+                state->setToolTip(fault.isEmpty() ? text : fault);
             }
         }
     }
@@ -475,17 +480,7 @@ bool WordsView::Write(const OwnWordList& changed)
         return false;
     }
     list_ = changed;
-    Written();
     return true;
-}
-
-void WordsView::Written()
-{
-    if (!damaged_)
-        return;
-    damaged_ = false;
-    problem_->setText(QStringLiteral("Lista własnych słów została zapisana na nowo, bez wierszy, których nie udało "
-                                     "się odczytać."));
 }
 
 void WordsView::OnItemChanged(QStandardItem* item)
@@ -531,7 +526,6 @@ void WordsView::A_Dodaj()
 {
     if (!EditOwnWord(this, dataFolder_, userFolder_, list_, {}, *port_))
         return;
-    Written();
     Build();
     // Words keep the order they were added in: the new one is the last.
     if (!list_.words.empty())
@@ -543,7 +537,6 @@ void WordsView::A_Zmien()
     const QString id = Selected();
     if (!SelectedIsOwn() || !EditOwnWord(this, dataFolder_, userFolder_, list_, id, *port_))
         return;
-    Written();
     Build();
     Select(id);
 }
@@ -580,7 +573,6 @@ void WordsView::A_Usun()
         return;
     }
     list_ = std::move(changed);
-    Written();
     Build();
 }
 

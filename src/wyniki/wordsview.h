@@ -63,14 +63,11 @@ private:
     void OnItemChanged(QStandardItem* item);
     // Writes `changed` as the list; on success it becomes the list. Says why when it cannot.
     bool Write(const OwnWordList& changed);
-    // The list was written: a damaged one is whole again.
-    void Written();
     void Tell(const QString& text, bool error);
 
     QString userFolder_, dataFolder_;
     std::unique_ptr<AudioPort> port_;
     OwnWordList list_;
-    bool damaged_ = false;
     QStringList damageReport_;  // what could not be read, until it has been shown once
     bool building_ = false;
     WordRowsModel* model_ = nullptr;

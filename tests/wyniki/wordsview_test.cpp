@@ -108,10 +108,10 @@ protected:
         view->Tree()->setFocus();
         QTest::keyClick(view->Tree(), key);
     }
-    OwnWordList Saved() const
+    OwnWordList Saved(OwnListState state = OwnListState::Read) const
     {
         OwnWordList saved;
-        EXPECT_EQ(ReadOwnWords(user, saved), OwnListState::Read);
+        EXPECT_EQ(ReadOwnWords(user, saved), state);
         return saved;
     }
 
@@ -214,7 +214,8 @@ TEST_F(WordsViewTest, ADamagedListIsReportedOnceAndKeptUntilTheAdultChangesSomet
     Open();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("zostanie zapisany na nowo")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("nie można go odczytać")))
+        << messages.shown[0].text.toStdString();
     EXPECT_TRUE(view->Problem()->isVisible());
     EXPECT_EQ(Shown().count(kBurek), 1u);
     view->hide();
@@ -222,11 +223,12 @@ TEST_F(WordsViewTest, ADamagedListIsReportedOnceAndKeptUntilTheAdultChangesSomet
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(Bytes(file), damaged);
 
-    // A change writes what could be read.
+    // A change writes what could be read, and the line that could not be read as it was.
     Key(kOff, Qt::Key_Space);
     EXPECT_NE(Bytes(file), damaged);
-    EXPECT_EQ(Saved().words.size(), 2u);
-    EXPECT_TRUE(Saved().switchedOff.isEmpty());
+    EXPECT_TRUE(Bytes(file).contains("\x01\x02 to nie jest wiersz listy\n"));
+    EXPECT_EQ(Saved(OwnListState::Damaged).words.size(), 2u);
+    EXPECT_TRUE(Saved(OwnListState::Damaged).switchedOff.isEmpty());
 }
 
 }  // namespace
