@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -32,6 +33,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -62,6 +64,7 @@ const struct {
 constexpr quint16 kPositions = quint16(glos::Naglos | glos::Srodglos | glos::Wyglos);
 constexpr int kNoGroupSection = int(std::size(kSections));
 const QString kNoGroupCaption = QStringLiteral("Bez grupy głosek");
+const QColor kHeadingBackground(0xe4, 0xeb, 0xf5);
 
 int SectionOf(quint16 flags)
 {
@@ -266,8 +269,9 @@ WordsView::WordsView(QString userFolder, QString dataFolder, std::unique_ptr<Aud
             tree_->setCurrentIndex(filter_->index(0, kWordColumn, first));
         tree_->setFocus(Qt::OtherFocusReason);
     });
-    connect(tree_, &QTreeView::doubleClicked, this, [this] {
-        if (SelectedIsOwn())
+    connect(tree_, &QTreeView::doubleClicked, this, [this](const QModelIndex& at) {
+        // A quick second click on the box "W grach" only switches the word back.
+        if (at.column() != kInGamesColumn && SelectedIsOwn())
             A_Zmien();
     });
     connect(model_, &QStandardItemModel::itemChanged, this, &WordsView::OnItemChanged);
@@ -282,11 +286,10 @@ WordsView::WordsView(QString userFolder, QString dataFolder, std::unique_ptr<Aud
     if (damaged) {
         // Shown in the view at once, and in a message when the adult first comes to the view.
         problem_->setText(QStringLiteral("Listy własnych słów (plik %1 w folderze „%2”) nie udało się w całości "
-                                         "odczytać: %3 pominięto. Gry losują pozostałe słowa; nieodczytane "
-                                         "wiersze zostają w pliku bez zmian.")
+                                         "odczytać (pominięte wiersze: %3). Gry losują pozostałe słowa; "
+                                         "nieodczytane wiersze zostają w pliku bez zmian.")
                               .arg(QString::fromLatin1(ownfiles::kListFile), userFolder_)
-                              .arg(problems.size() == 1 ? QStringLiteral("jeden wiersz")
-                                                        : QStringLiteral("wierszy: %1").arg(problems.size())));
+                              .arg(problems.size()));
         problem_->show();
         damageReport_ = problems;
     }
@@ -302,20 +305,23 @@ void WordsView::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // A word's files may have come or gone since the list was last looked at.
     UpdateStates();
-    if (!damageReport_.isEmpty()) {
-        QStringList shown = damageReport_.mid(0, kShownProblems);
-        if (damageReport_.size() > kShownProblems)
-            shown << QStringLiteral("… i %1 innych.").arg(damageReport_.size() - kShownProblems);
-        damageReport_.clear();
+    if (damageReport_.isEmpty())
+        return;
+    QStringList shown = damageReport_.mid(0, kShownProblems);
+    if (damageReport_.size() > kShownProblems)
+        shown << QStringLiteral("… i %1 innych.").arg(damageReport_.size() - kShownProblems);
+    damageReport_.clear();
+    // Once the view is on screen, so that the message stands over the list it speaks of.
+    QTimer::singleShot(0, this, [this, shown] {
         Tell(QStringLiteral("Nie wszystkie wiersze listy własnych słów (plik „%1”) dało się odczytać:\n\n%2\n\n"
-                            "Tych wierszy nie ma na liście i gry ich nie losują; pozostałe słowa działają. Plik "
+                            "Słów z tych wierszy nie ma na liście i gry ich nie losują; pozostałe działają. Plik "
                             "zostaje bez zmian, dopóki nie zmienisz czegoś na liście słów: wtedy zostanie zapisany "
                             "na nowo z tym, co udało się odczytać, a nieodczytane wiersze zostaną na jego końcu "
                             "takie, jakie były.")
                  .arg(QDir(userFolder_).filePath(QString::fromLatin1(ownfiles::kListFile)),
                       shown.join(QLatin1Char('\n'))),
              true);
-    }
+    });
 }
 
 void WordsView::Build()
@@ -361,6 +367,8 @@ void WordsView::Build()
                 cells << Cell();
                 cells.back()->setSelectable(false);
             }
+            for (QStandardItem* cell : cells)
+                cell->setBackground(kHeadingBackground);
             model_->appendRow(cells);
         }
         QStandardItem* word = Cell(r.own ? QStringLiteral("%1 (własne)").arg(r.spelling) : r.spelling);

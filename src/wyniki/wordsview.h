@@ -25,7 +25,7 @@ class WordsView : public QWidget {
 public:
     enum Column { kWordColumn, kGroupsColumn, kPositionsColumn, kInGamesColumn, kStateColumn, kColumns };
     // The side of a word's small picture in the list.
-    static constexpr int kIconSide = 40;
+    static constexpr int kIconSide = 32;
 
     // `userFolder` holds the own words shared by every child ("Slowa"), `dataFolder` the Data tree
     // with the built-in pictures; `port` records and plays in the word editor.

@@ -212,6 +212,7 @@ TEST_F(WordsViewTest, ADamagedListIsReportedOnceAndKeptUntilTheAdultChangesSomet
         f.write(damaged);
     }
     Open();
+    QCoreApplication::processEvents();  // the message comes once the view is on screen
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("nie można go odczytać")))
@@ -220,6 +221,7 @@ TEST_F(WordsViewTest, ADamagedListIsReportedOnceAndKeptUntilTheAdultChangesSomet
     EXPECT_EQ(Shown().count(kBurek), 1u);
     view->hide();
     view->show();
+    QCoreApplication::processEvents();
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(Bytes(file), damaged);
 
