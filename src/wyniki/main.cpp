@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // brimbola-wyniki: the therapist's viewer of the results the games save (prgst4.stt), with a table,
-// a summary, a weekly chart and CSV/PDF export, and the view "Głos" where the adult records the words
-// and phrases the games say. "--csv OUT" writes the CSV without a window.
+// a summary, a weekly chart and CSV/PDF export, the view "Głos" where the adult records the words
+// and phrases the games say, and the view "Słowa" of the words the games draw, built-in and own.
+// "--csv OUT" writes the CSV without a window.
 #include "childrenview.h"
 #include "recorder/wavedevice.h"
 #include "shell/childlist.h"
@@ -11,6 +12,7 @@
 #include "tables.h"
 #include "voice/voiceview.h"
 #include "window.h"
+#include "wordsview.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,6 +110,8 @@ int main(int argc, char** argv)
     window.AddView(children, QStringLiteral("Dzieci"));
     QObject::connect(children, &ChildrenView::ListChanged, &window, &TfmWyniki::ReloadChildren);
     window.AddView(new VoiceView(folders.data, NewDesktopAudioPort()), QStringLiteral("Głos"));
+    // The own words are shared by every child: their list lives in the user folder itself.
+    window.AddView(new WordsView(folders.user, folders.data, NewDesktopAudioPort()), QStringLiteral("Słowa"));
     // A file named on the command line is shown as it is; else the child shown last, if any.
     if (given.isEmpty() && !commandLine.IsSet(child))
         window.UseChildren(folders.user);
