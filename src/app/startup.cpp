@@ -14,6 +14,7 @@
 #include "menu/menuwindows.h"
 #include "platform/guardedapplication.h"
 #include "platform/messageboxes.h"
+#include "shell/ownwordfiles.h"
 #include "words/ownwords.h"
 #include "platform/picturestore.h"
 #include "platform/singleinstance.h"
@@ -120,7 +121,10 @@ bool Startup::Begin()
         // The adult's own words join the built-in ones; the list is read once, and a word it cannot
         // use is named once, after the menu is up, while every other word plays.
         OwnWordList ownWords;
-        ReadOwnWords(folders_.user, ownWords, &ownWordProblems_);
+        QStringList listProblems;
+        ReadOwnWords(folders_.user, ownWords, &listProblems);
+        for (const QString& problem : listProblems)
+            ownWordProblems_ << QStringLiteral("%1, %2").arg(QString::fromLatin1(ownfiles::kListFile), problem);
         Slowa = std::make_unique<CSlowa>(PlayableWords(ownWords, folders_.user, &ownWordProblems_));
         SlowaRoznicowe = std::make_unique<CSlowaRoznicowe>();
     } catch (...) {

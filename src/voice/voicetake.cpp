@@ -117,3 +117,17 @@ TakeResult SaveTake(const QString& path, const QByteArray& pcm)
         return TakeResult::NotWritten;
     return TakeResult::Saved;
 }
+
+bool AddToTake(QByteArray& take, const QByteArray& pcm, qint64 limitMs)
+{
+    const qint64 limit = wave::BytesForMs(limitMs);
+    take.append(pcm.left(limit - take.size()));
+    return take.size() >= limit;
+}
+
+int MeterLevel(int shown, const QByteArray& pcm)
+{
+    constexpr int kFallDb = 2;
+    const int level = kMeterRangeDb + int(AmplitudeDb(PeakAmplitude(pcm)));
+    return std::max({0, level, shown - kFallDb});
+}

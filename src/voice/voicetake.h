@@ -33,6 +33,16 @@ QByteArray TrimAndNormalise(const QByteArray& pcm);
 // A whole RIFF WAVE file of the recorder's format holding `pcm`.
 QByteArray WaveFileBytes(const QByteArray& pcm);
 
+// A take as it is being recorded: captured samples are added no further than `limitMs`; true once the
+// take is full and recording should end.
+bool AddToTake(QByteArray& take, const QByteArray& pcm, qint64 limitMs);
+
+// The level meter shown while recording runs from 0 to this many dB above silence.
+inline constexpr int kMeterRangeDb = 60;
+// The meter's next value for a chunk of samples: it rises at once and falls back slowly (a little
+// per chunk), so that a short syllable can be seen.
+int MeterLevel(int shown, const QByteArray& pcm);
+
 enum class TakeResult { Saved, Silent, NotWritten };
 // Trims and levels the take and writes it to `path` (its folders made as needed), replacing any
 // older file only once the new one is whole. A silent take or a failed write leaves the old file.

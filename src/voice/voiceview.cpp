@@ -61,8 +61,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Głos");
 // The meter shows the last chunk's peak over this range of dB below full scale.
-constexpr int kMeterRangeDb = 60;
-constexpr int kMeterFallDb = 2;  // per chunk of samples
 constexpr int kTitlePointSize = 20;
 constexpr int kListStretch = 3, kPanelStretch = 2;
 
@@ -434,12 +432,8 @@ void VoiceView::OnSamples(const QByteArray& pcm)
 {
     if (!recording_)
         return;
-    const qint64 limit = wave::BytesForMs(kTakeLimitMs);
-    take_.append(pcm.left(limit - take_.size()));
-    // The needle falls back slowly, so that a short syllable can be seen.
-    const int level = kMeterRangeDb + int(AmplitudeDb(PeakAmplitude(pcm)));
-    meter_->setValue(std::max({0, level, meter_->value() - kMeterFallDb}));
-    if (take_.size() >= limit)
+    meter_->setValue(MeterLevel(meter_->value(), pcm));
+    if (AddToTake(take_, pcm, kTakeLimitMs))
         EndTake();
 }
 

@@ -5,6 +5,8 @@
 #include "wordeditor.h"
 #include "wordeditor_p.h"
 
+#include "grouping.h"
+
 #include "cropper.h"
 #include "platform/imagefiles.h"
 #include "platform/messageboxes.h"
@@ -67,8 +69,6 @@ constexpr int kPreviewSourceSide = 1200;
 constexpr int kPreviewDetail = 400;
 constexpr int kPreviewDelayMs = 30;
 // The level meter, as in the "Głos" view.
-constexpr int kMeterRangeDb = 60;
-constexpr int kMeterFallDb = 2;
 constexpr int kTileSpacing = 4;
 constexpr QSize kListPicture(48, 48);  // the built-in pictures in the list to choose from
 constexpr QSize kRoomySize(900, 640);
@@ -76,14 +76,6 @@ constexpr QSize kFrameAllowance(40, 60);  // the window's title bar and borders
 const QKeySequence kRecordKey(Qt::CTRL | Qt::Key_R);
 const QKeySequence kPlayKey(Qt::CTRL | Qt::Key_P);
 
-const struct {
-    quint16 bit;
-    const char* name;
-} kGroupNames[] = {{quint16(glos::L), "L"},        {quint16(glos::R), "R"},         {quint16(glos::J), "J"},
-                   {quint16(glos::LI), "LI"},      {quint16(glos::TRDR), "TR/DR"},  {quint16(glos::PRBR), "PR/BR"},
-                   {quint16(glos::KRGR), "KR/GR"}, {quint16(glos::INNE), "inne"}},
-  kPositionNames[] = {{quint16(glos::Naglos), "nagłos"}, {quint16(glos::Srodglos), "śródgłos"},
-                      {quint16(glos::Wyglos), "wygłos"}};
 
 QString SplitText(const QList<soundmarks::Element>& elements)
 {
@@ -146,15 +138,9 @@ QPixmap PreviewOf(const QImage& big)
 
 QString OfferText(quint16 flags)
 {
-    QStringList groups, positions;
-    for (const auto& g : kGroupNames)
-        if (flags & g.bit)
-            groups << QString::fromUtf8(g.name);
-    for (const auto& p : kPositionNames)
-        if (flags & p.bit)
-            positions << QString::fromUtf8(p.name);
+    constexpr quint16 kPositions = quint16(glos::Naglos | glos::Srodglos | glos::Wyglos);
     QString text = QStringLiteral("Grupy: %1 · Pozycje: %2")
-                       .arg(groups.join(QStringLiteral(", ")), positions.join(QStringLiteral(", ")));
+                       .arg(GroupsText(flags & ~kPositions & ~quint16(glos::Saucer)), PositionsText(flags & kPositions));
     if (flags & quint16(glos::Saucer))
         text += QStringLiteral(" · gra w Ufo");
     return text;
@@ -649,11 +635,8 @@ void WordEditor::OnSamples(const QByteArray& pcm)
 {
     if (!recording_)
         return;
-    const qint64 limit = wave::BytesForMs(VoiceView::kTakeLimitMs);
-    take_.append(pcm.left(limit - take_.size()));
-    const int level = kMeterRangeDb + int(AmplitudeDb(PeakAmplitude(pcm)));
-    meter_->setValue(std::max({0, level, meter_->value() - kMeterFallDb}));
-    if (take_.size() >= limit)
+    meter_->setValue(MeterLevel(meter_->value(), pcm));
+    if (AddToTake(take_, pcm, VoiceView::kTakeLimitMs))
         EndTake();
 }
 

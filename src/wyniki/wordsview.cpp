@@ -53,34 +53,24 @@ constexpr int kShownProblems = 8;  // of a damaged list, in its message
 const QKeySequence kSearchKey(Qt::CTRL | Qt::Key_F);
 const QKeySequence kAddKey(Qt::CTRL | Qt::Key_N);
 
-// The headings, in the order of the menu; a word of several groups goes under the first. The
-// saucer's group heads the words that belong to no other.
-const struct {
-    quint16 bit;
-    const char* name;
-} kSections[] = {{quint16(glos::L), "L"},        {quint16(glos::R), "R"},        {quint16(glos::J), "J"},
-                 {quint16(glos::LI), "LI"},      {quint16(glos::TRDR), "TR/DR"}, {quint16(glos::PRBR), "PR/BR"},
-                 {quint16(glos::KRGR), "KR/GR"}, {quint16(glos::INNE), "inne"},  {quint16(glos::Saucer), "L+R/J"}};
+// The headings are the groups in the order of the menu (kGroupNames); a word of several groups goes
+// under the first, and the saucer's group heads the words that belong to no other.
 constexpr quint16 kPositions = quint16(glos::Naglos | glos::Srodglos | glos::Wyglos);
-constexpr int kNoGroupSection = int(std::size(kSections));
+const int kNoGroupSection = int(kGroupNames.size());
 const QString kNoGroupCaption = QStringLiteral("Bez grupy głosek");
 const QColor kHeadingBackground(0xe4, 0xeb, 0xf5);
 
 int SectionOf(quint16 flags)
 {
-    for (int s = 0; s < int(std::size(kSections)); ++s)
-        if (flags & kSections[s].bit)
+    for (int s = 0; s < kNoGroupSection; ++s)
+        if (flags & kGroupNames[size_t(s)].bit)
             return s;
     return kNoGroupSection;
 }
 
 QString GroupsOf(quint16 flags)
 {
-    QStringList names;
-    for (const auto& section : kSections)
-        if (flags & section.bit)
-            names << QString::fromUtf8(section.name);
-    return names.isEmpty() ? QStringLiteral("—") : names.join(QStringLiteral(", "));
+    return GroupsText(flags & ~kPositions);
 }
 
 QString Spelled(const QString& split)
@@ -357,7 +347,7 @@ void WordsView::Build()
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
         if (i == 0 || r.section != rows[i - 1].section) {
-            heading = Cell(r.section == kNoGroupSection ? kNoGroupCaption : QString::fromUtf8(kSections[r.section].name));
+            heading = Cell(r.section == kNoGroupSection ? kNoGroupCaption : QString::fromUtf8(kGroupNames[size_t(r.section)].name));
             heading->setSelectable(false);
             QFont bold = heading->font();
             bold.setBold(true);
