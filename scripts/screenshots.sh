@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures of the guide and README from the real program on a private X screen of
-# 1024 x 768: the main menu, each game just after its start, a game's summary, the recordings tab
-# and the results program with the games just played.
+# 1024 x 768: the main menu, each game just after its start, a game's summary, the recordings tab,
+# the results program with the games just played, and its view of the words.
 #   scripts/screenshots.sh [PROGRAM FOLDER] [OUTPUT FOLDER]
 #   (defaults: build/app and docs/obrazy). Needs xvfb, openbox, xdotool, imagemagick and pngquant.
 # The program runs from a copy of its folder, so the build's statistics and settings stay untouched;
@@ -80,8 +80,13 @@ sleep "$wait_start"
 xdotool search --sync --onlyvisible --pid "$wyniki" windowmove 0 0 >/dev/null 2>&1 || true
 sleep 0.5
 import -window root "$work/wyniki.png"
-kill "$wyniki" 2>/dev/null || true
 echo wyniki
+# Its view of the words: the tab "Słowa", fourth in the row under the menu bar.
+click 206 62
+sleep 1
+import -window root "$work/slowa.png"
+kill "$wyniki" 2>/dev/null || true
+echo slowa
 
 # A game that did not open (too few words for the default settings, a changed menu) leaves the
 # menu on the screen: said here rather than shipped as a picture of the wrong thing.
