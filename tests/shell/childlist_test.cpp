@@ -3,6 +3,7 @@
 // own files, further children get folders named by id, names are display text only, and removing a
 // child moves the files to the trash.
 #include "shell/childlist.h"
+#include "support/privatetrash.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +17,6 @@ class ChildListTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedXdg = qgetenv("XDG_DATA_HOME");
-        savedHome = qgetenv("HOME");
-        // The trash of a home on the same disk as the files is the one in the data folder.
-        qputenv("HOME", root.filePath("home").toUtf8());
-        qputenv("XDG_DATA_HOME", root.filePath("xdg").toUtf8());
-        QDir().mkpath(root.filePath("home"));
-        QDir().mkpath(root.filePath("xdg"));
         QDir().mkpath(user);
         QDir().mkpath(data + "/Data");
         Write(data + "/Data/data.ini", "[Odglosy]\r\nPoziom=2\r\n");
@@ -30,11 +24,6 @@ protected:
         Write(user + "/prgst4.stt", "today's statistics");
         QDir().mkpath(user + "/Nagrane");
         QDir().mkpath(user + "/Glos");
-    }
-    void TearDown() override
-    {
-        savedXdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", savedXdg);
-        qputenv("HOME", savedHome);
     }
     static void Write(const QString& path, const QByteArray& bytes)
     {
@@ -50,7 +39,7 @@ protected:
 
     QTemporaryDir root;
     const QString user = root.filePath("user"), data = root.filePath("app");
-    QByteArray savedXdg, savedHome;
+    PrivateTrash privateTrash{root.path()};
 };
 
 TEST_F(ChildListTest, TheFirstChildKeepsTodaysFilesAndFurtherChildrenGetFoldersByIdOnly)
@@ -100,7 +89,7 @@ TEST_F(ChildListTest, RemovingAChildMovesItsFilesToTheTrashAndLeavesTheSharedOne
 
     ASSERT_TRUE(RemoveChild(user, list, 1, &problem)) << problem.toStdString();
     EXPECT_FALSE(QFileInfo::exists(user + "/Dzieci/1"));
-    const QString trash = root.filePath("xdg/Trash/files");
+    const QString trash = privateTrash.Files();
     EXPECT_EQ(Read(trash + "/1/prgst4.stt"), "Ola's");
 
     ASSERT_TRUE(RemoveChild(user, list, kFirstChildId, &problem)) << problem.toStdString();

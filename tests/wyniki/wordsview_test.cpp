@@ -5,6 +5,7 @@
 #include "shell/ownwordfiles.h"
 #include "support/fakeaudioport.h"
 #include "support/fakes.h"
+#include "support/privatetrash.h"
 #include "support/programfolder.h"
 #include "words/ownwords.h"
 #include "wyniki/wordsview.h"
@@ -52,12 +53,6 @@ class WordsViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        savedXdg = qgetenv("XDG_DATA_HOME");
-        savedHome = qgetenv("HOME");
-        // The trash of a home on the same disk as the files is the one in the data folder.
-        qputenv("HOME", root.filePath("home").toUtf8());
-        qputenv("XDG_DATA_HOME", root.filePath("xdg").toUtf8());
-        QDir().mkpath(root.filePath("home"));
         QDir().mkpath(user);
         list.words = {{kBurek, QStringLiteral("b,u,_r,e,k,"), true},
                       {kRozyczka, QStringLiteral("_r,ó,ż,y,cz,k,a,"), true}};
@@ -67,11 +62,6 @@ protected:
             for (const QString& suffix : ownfiles::PictureSuffixes())
                 Touch(ownfiles::PictureFile(user, id, suffix));
         Touch(ownfiles::RecordingFile(user, kBurek));
-    }
-    void TearDown() override
-    {
-        savedXdg.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", savedXdg);
-        qputenv("HOME", savedHome);
     }
     void Open()
     {
@@ -121,7 +111,7 @@ protected:
     OwnWordList list;
     RecordingMessageBoxes messages;
     std::unique_ptr<WordsView> view;
-    QByteArray savedXdg, savedHome;
+    PrivateTrash privateTrash{root.path()};
 };
 
 TEST_F(WordsViewTest, ShowsBuiltInAndOwnWordsFindsThemAndSwitchesThemOffAndOnAtOnce)
@@ -194,7 +184,7 @@ TEST_F(WordsViewTest, RemovingAnOwnWordAsksAndMovesItsFilesToTheTrash)
     Key(kBurek, Qt::Key_Delete);
     EXPECT_EQ(asked, QStringLiteral("Usunąć słowo „burek”? Jego obrazek i nagranie trafią do kosza."));
     EXPECT_FALSE(QFileInfo::exists(ownfiles::WordFolder(user, kBurek)));
-    const QString trashed = root.filePath("xdg/Trash/files/") + kBurek;
+    const QString trashed = privateTrash.Files() + "/" + kBurek;
     EXPECT_TRUE(QFileInfo::exists(trashed + "/" + kBurek + ".pw"));
     EXPECT_EQ(Saved().Find(kBurek), nullptr);
     EXPECT_NE(Saved().Find(kRozyczka), nullptr);
