@@ -2,7 +2,7 @@
 // Every word and phrase the games say (see spokenitems.h).
 #include "spokenitems.h"
 
-#include "settings/_custgry.h"
+#include "settings/groupnames.h"
 #include "voice/phraselist.h"
 #include "voice/shippedphrases.h"
 #include "words/shippedwordlist.h"
@@ -18,14 +18,7 @@ const QString kWordFolder = QStringLiteral("Data/Smd/");
 const QString kPhraseFolder = QStringLiteral("Data/Intf/Smd/");
 const QString kSoundExtension = QStringLiteral(".pw");
 
-// The sound groups as the menu and the results name them, in the order they are listed.
-const struct {
-    quint16 bit;
-    const char* name;
-} kGroups[] = {{quint16(glos::L), "L"},         {quint16(glos::R), "R"},         {quint16(glos::J), "J"},
-               {quint16(glos::LI), "LI"},       {quint16(glos::TRDR), "TR/DR"},  {quint16(glos::PRBR), "PR/BR"},
-               {quint16(glos::KRGR), "KR/GR"},  {quint16(glos::INNE), "inne"},   {quint16(glos::Saucer), "L+R/J"}};
-constexpr int kContrastSection = int(std::size(kGroups));
+constexpr int kContrastSection = int(std::size(glos::kGroupNames));
 const QString kContrastCaption = QStringLiteral("Słowa do rozróżniania");
 
 void AddPhrases(std::vector<SpokenItem>& items, const QString& section, const QString& list)
@@ -55,10 +48,10 @@ std::vector<SpokenItem> SpokenItemsFrom(const QString& wordList, const QString& 
     for (const wordlist::Entry& entry : wordlist::Parse(wordList)) {
         Word word{kContrastSection, {kContrastCaption, {}, entry.spoken, kWordFolder + entry.name + kSoundExtension}};
         QStringList groups;
-        for (int g = int(std::size(kGroups)) - 1; g >= 0; --g)
-            if (entry.flags & kGroups[g].bit) {
+        for (int g = int(std::size(glos::kGroupNames)) - 1; g >= 0; --g)
+            if (entry.flags & glos::kGroupNames[g].bit) {
                 word.section = g;
-                groups.prepend(QString::fromUtf8(kGroups[g].name));
+                groups.prepend(QString::fromUtf8(glos::kGroupNames[g].name));
             }
         if (!entry.contrast) {
             word.item.section = groups.first();

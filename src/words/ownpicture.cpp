@@ -173,11 +173,11 @@ QImage TileForm(const QImage& square, int side)
     return card;
 }
 
-// An id names a folder and files: nothing in it may lead elsewhere.
-bool IsSafeName(const QString& name)
+// A built-in word's name is part of the paths read from: nothing in it may lead elsewhere.
+bool IsBuiltInName(const QString& name)
 {
-    static const QRegularExpression safe(QStringLiteral("^[a-z0-9_]+$"));
-    return safe.match(name).hasMatch();
+    static const QRegularExpression plain(QStringLiteral("^[a-z]+$"));
+    return plain.match(name).hasMatch();
 }
 
 QString WriteProblem(const QString& folder)
@@ -192,7 +192,7 @@ QString WriteProblem(const QString& folder)
 bool PutFiles(const QString& userFolder, const QString& id, const std::vector<QByteArray>& files,
               QString* problem)
 {
-    if (!IsSafeName(id) || int(files.size()) != kFormCount)
+    if (!ownfiles::IsOwnWordId(id) || int(files.size()) != kFormCount)
         return Fail(problem, QStringLiteral("Nie udało się zapisać obrazka słowa."));
     const QString folder = ownfiles::WordFolder(userFolder, id);
     if (!QDir().mkpath(folder))
@@ -307,16 +307,28 @@ QRectF ClampCrop(const QRectF& crop, const QSize& photo)
     return QRectF(left, top, side, side);
 }
 
+namespace {
+QImage Square(const QImage& photo, const QRectF& crop)
+{
+    return photo.copy(PixelCrop(crop, photo.size())).convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
 Forms MakeForms(const QImage& photo, const QRectF& crop)
 {
     Forms forms;
     if (photo.isNull())
         return forms;
-    const QImage square = photo.copy(PixelCrop(crop, photo.size())).convertToFormat(QImage::Format_RGB32);
+    const QImage square = Square(photo, crop);
     for (int i = 0; i < kFormCount; ++i)
         forms.pictures.push_back(i < kBigForms ? BigForm(square, kFormSizes[i])
                                                : TileForm(square, kFormSizes[i].width()));
     return forms;
+}
+
+QImage MakeBigPicture(const QImage& photo, const QRectF& crop)
+{
+    return photo.isNull() ? QImage() : BigForm(Square(photo, crop), words::kBigLarge);
 }
 
 bool SaveForms(const QString& userFolder, const QString& id, const Forms& forms, QString* problem)
@@ -342,7 +354,7 @@ bool SaveForms(const QString& userFolder, const QString& id, const Forms& forms,
 bool CopyBuiltInPicture(const QString& dataFolder, const QString& name, const QString& userFolder,
                         const QString& id, QString* problem)
 {
-    if (!IsSafeName(name))
+    if (!IsBuiltInName(name))
         return Fail(problem, QStringLiteral("Program nie ma takiego obrazka."));
     std::vector<QByteArray> files;
     const QStringList& suffixes = ownfiles::PictureSuffixes();

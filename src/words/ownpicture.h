@@ -36,6 +36,9 @@ struct Forms {
 };
 // The part of `photo` inside `crop` made into every form.
 Forms MakeForms(const QImage& photo, const QRectF& crop);
+// Only the big picture of the large mode ("_shb"), as the dialog's preview shows it while the crop
+// moves: the same as MakeForms' second form, without making the other four.
+QImage MakeBigPicture(const QImage& photo, const QRectF& crop);
 
 // Writes every form as the word's files in its folder (ownwordfiles.h), all or none: when one cannot
 // be written, the word's earlier pictures stay as they were and `problem` says why (Polish).

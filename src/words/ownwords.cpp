@@ -15,7 +15,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
-#include <array>
 
 namespace {
 
@@ -34,9 +33,6 @@ const QByteArray kHeader =
     "#   wylaczone<TAB>nazwa słowa programu\n"
     "# Obrazki i nagranie słowa są w folderze Slowa/<identyfikator>.\n";
 
-constexpr std::array<quint16, 8> kGroups = {glos::L,    glos::R,    glos::J,    glos::LI,
-                                            glos::TRDR, glos::PRBR, glos::KRGR, glos::INNE};
-constexpr std::array<quint16, 3> kPositions = {glos::Naglos, glos::Srodglos, glos::Wyglos};
 
 QString SpellingOf(const QString& split)
 {
@@ -56,14 +52,6 @@ bool IsWellFormedSplit(const QString& split)
             return false;
     }
     return true;
-}
-
-bool HasMark(const QList<soundmarks::Mark>& marks, quint16 group, quint16 position)
-{
-    for (const soundmarks::Mark& mark : marks)
-        if (mark.group == group && mark.position == position)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -234,16 +222,17 @@ OwnWordOffer OfferFor(const QString& split)
     // The largest block of groups x positions that the marks fill: every pair the menu may ask for
     // then has its sound in the word. Ties keep the first found (the earlier position).
     int best = 0;
-    for (int subset = 1; subset < (1 << kPositions.size()); ++subset) {
+    using soundmarks::kPositions;
+    for (int subset = 1; subset < (1 << std::size(kPositions)); ++subset) {
         quint16 positions = 0;
-        for (size_t p = 0; p < kPositions.size(); ++p)
+        for (size_t p = 0; p < std::size(kPositions); ++p)
             if (subset & (1 << p))
                 positions |= kPositions[p];
         quint16 groups = 0;
-        for (quint16 group : kGroups) {
+        for (quint16 group : soundmarks::kPracticeGroups) {
             bool everywhere = true;
             for (quint16 position : kPositions)
-                if ((positions & position) && !HasMark(marks, group, position))
+                if ((positions & position) && !soundmarks::HasMark(marks, group, position))
                     everywhere = false;
             if (everywhere)
                 groups |= group;
@@ -255,13 +244,7 @@ OwnWordOffer OfferFor(const QString& split)
         }
     }
     // The saucer launches the marked l, r and j: a word holding l with r or j, if its boxes fit.
-    bool l = false, rj = false;
-    for (const soundmarks::Mark& mark : marks) {
-        const QString& text = elements[mark.index].text;
-        l = l || text == QStringLiteral("l");
-        rj = rj || text == QStringLiteral("r") || text == QStringLiteral("j");
-    }
-    if (l && rj && elements.size() <= limits.saucer)
+    if (soundmarks::HoldsSaucerLetters(elements, marks) && elements.size() <= limits.saucer)
         offer.flags |= glos::Saucer;
     return offer;
 }

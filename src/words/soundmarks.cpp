@@ -129,4 +129,23 @@ QString Spelling(const QList<Element>& elements)
     return word;
 }
 
+bool HasMark(const QList<Mark>& marks, quint16 group, quint16 position)
+{
+    for (const Mark& mark : marks)
+        if (mark.group == group && mark.position == position)
+            return true;
+    return false;
+}
+
+bool HoldsSaucerLetters(const QList<Element>& elements, const QList<Mark>& marks)
+{
+    bool l = false, rj = false;
+    for (const Mark& mark : marks) {
+        const QString& text = elements[mark.index].text;
+        l = l || text == QStringLiteral("l");
+        rj = rj || text == QStringLiteral("r") || text == QStringLiteral("j");
+    }
+    return l && rj;
+}
+
 }  // namespace soundmarks

@@ -4,6 +4,8 @@
 // Plain rules without files or windows; the word list's check and the own-words editor use them.
 #pragma once
 
+#include "settings/_custgry.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -65,6 +67,18 @@ quint16 PositionOf(const QList<Element>& elements, int index, quint16 group);
 // Every marked element with its group and position, in order (group 0 for a marked element that
 // is not l, r or j).
 QList<Mark> Marks(const QList<Element>& elements);
+
+// The practice groups and the positions, in the menu's order.
+inline constexpr quint16 kPracticeGroups[] = {quint16(glos::L),    quint16(glos::R),    quint16(glos::J),
+                                              quint16(glos::LI),   quint16(glos::TRDR), quint16(glos::PRBR),
+                                              quint16(glos::KRGR), quint16(glos::INNE)};
+inline constexpr quint16 kPositions[] = {quint16(glos::Naglos), quint16(glos::Srodglos), quint16(glos::Wyglos)};
+
+// True when some mark practises `group` at `position`.
+bool HasMark(const QList<Mark>& marks, quint16 group, quint16 position);
+
+// True when the marks hold an l together with an r or a j: the letters the flying saucer launches.
+bool HoldsSaucerLetters(const QList<Element>& elements, const QList<Mark>& marks);
 
 // The letters of the elements joined, without marks: the word as the child spells it.
 QString Spelling(const QList<Element>& elements);

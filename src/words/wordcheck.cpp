@@ -12,11 +12,10 @@ namespace wordcheck {
 
 namespace {
 
+using soundmarks::HasMark;
 using soundmarks::Mark;
-
-constexpr quint16 kGroups[] = {glos::L,    glos::R,    glos::J,    glos::LI,
-                               glos::TRDR, glos::PRBR, glos::KRGR, glos::INNE};
-constexpr quint16 kPositions[] = {glos::Naglos, glos::Srodglos, glos::Wyglos};
+using soundmarks::kPositions;
+constexpr const auto& kGroups = soundmarks::kPracticeGroups;
 
 // The ASCII base letters a word's file name is made of ("żółw" -> "zolw").
 QString Ascii(const QString& word)
@@ -30,14 +29,6 @@ QString Ascii(const QString& word)
             c = plain[i];
     }
     return out;
-}
-
-bool HasMark(const QList<Mark>& marks, quint16 group, quint16 position)
-{
-    for (const Mark& mark : marks)
-        if (mark.group == group && mark.position == position)
-            return true;
-    return false;
 }
 
 void CheckPracticeMarks(const wordlist::Entry& entry, const QList<soundmarks::Element>& elements,
@@ -63,13 +54,7 @@ void CheckPracticeMarks(const wordlist::Entry& entry, const QList<soundmarks::El
                                          return given.isEmpty() ? QStringLiteral("nothing") : given.join(", ");
                                      }());
     if (entry.flags & glos::Saucer) {
-        bool l = false, rj = false;
-        for (const Mark& mark : marks) {
-            const QString& text = elements[mark.index].text;
-            l = l || text == QStringLiteral("l");
-            rj = rj || text == QStringLiteral("r") || text == QStringLiteral("j");
-        }
-        if (!l || !rj)
+        if (!soundmarks::HoldsSaucerLetters(elements, marks))
             problems << QStringLiteral("a saucer word needs a marked l and a marked r or j");
         for (quint16 position : kPositions) {
             if (!(positions & position))

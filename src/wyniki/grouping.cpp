@@ -8,13 +8,8 @@
 #include <algorithm>
 #include <map>
 
-const std::vector<MaskName> kGroupNames = {
-    {quint16(glos::L), "L"},       {quint16(glos::R), "R"},       {quint16(glos::J), "J"},
-    {quint16(glos::LI), "LI"},     {quint16(glos::TRDR), "TR/DR"}, {quint16(glos::PRBR), "PR/BR"},
-    {quint16(glos::KRGR), "KR/GR"}, {quint16(glos::INNE), "inne"},  {quint16(glos::Saucer), "L+R/J"},
-};
-const std::vector<MaskName> kPositionNames = {
-    {quint16(glos::Naglos), "nagłos"}, {quint16(glos::Srodglos), "śródgłos"}, {quint16(glos::Wyglos), "wygłos"}};
+const std::vector<MaskName> kGroupNames(std::begin(glos::kGroupNames), std::end(glos::kGroupNames));
+const std::vector<MaskName> kPositionNames(std::begin(glos::kPositionNames), std::end(glos::kPositionNames));
 
 namespace {
 

@@ -3,6 +3,7 @@
 // summary by sound group and position with its trend, and the share correct per week for the chart.
 #pragma once
 
+#include "settings/groupnames.h"
 #include "statfile.h"
 
 #include <QDate>
@@ -10,10 +11,6 @@
 #include <optional>
 #include <vector>
 
-struct MaskName {
-    quint16 bit;
-    const char* name;  // UTF-8
-};
 // The sound groups in the order the menu shows them, then the flying saucer's group.
 extern const std::vector<MaskName> kGroupNames;
 extern const std::vector<MaskName> kPositionNames;

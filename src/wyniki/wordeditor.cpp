@@ -595,16 +595,16 @@ void WordEditor::UpdatePreview()
     const QImage& photo = cropper_->Photo();
     const QRectF crop = cropper_->Crop();
     const double reduce = double(previewPhoto_.width()) / photo.width();
-    ownpicture::Forms forms;
+    QImage big;
     if (reduce >= 1 || crop.width() * reduce >= kPreviewDetail) {
         const QRectF reduced(crop.topLeft() * reduce, crop.size() * reduce);
-        forms = ownpicture::MakeForms(previewPhoto_, ownpicture::ClampCrop(reduced, previewPhoto_.size()));
+        big = ownpicture::MakeBigPicture(previewPhoto_, ownpicture::ClampCrop(reduced, previewPhoto_.size()));
     } else {
         const QRect part = crop.toAlignedRect() & photo.rect();
-        forms = ownpicture::MakeForms(photo.copy(part), crop.translated(-part.topLeft()));
+        big = ownpicture::MakeBigPicture(photo.copy(part), crop.translated(-part.topLeft()));
     }
-    if (forms.pictures.size() > 1)
-        preview_->setPixmap(PreviewOf(forms.pictures[1]));
+    if (!big.isNull())
+        preview_->setPixmap(PreviewOf(big));
 }
 
 // ---- The recording --------------------------------------------------------------------------

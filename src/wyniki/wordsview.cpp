@@ -53,23 +53,19 @@ constexpr int kShownProblems = 8;  // of a damaged list, in its message
 const QKeySequence kSearchKey(Qt::CTRL | Qt::Key_F);
 const QKeySequence kAddKey(Qt::CTRL | Qt::Key_N);
 
-// The headings are the groups in the order of the menu (kGroupNames); a word of several groups goes
+// The headings are the groups in the order of the menu (glos::kGroupNames); a word of several groups goes
 // under the first, and the saucer's group heads the words that belong to no other.
 constexpr quint16 kPositions = quint16(glos::Naglos | glos::Srodglos | glos::Wyglos);
-// After the groups' headings (read when needed: the names are another file's global).
-int NoGroupSection()
-{
-    return int(kGroupNames.size());
-}
+constexpr int kNoGroupSection = int(std::size(glos::kGroupNames));
 const QString kNoGroupCaption = QStringLiteral("Bez grupy głosek");
 const QColor kHeadingBackground(0xe4, 0xeb, 0xf5);
 
 int SectionOf(quint16 flags)
 {
-    for (int s = 0; s < NoGroupSection(); ++s)
-        if (flags & kGroupNames[size_t(s)].bit)
+    for (int s = 0; s < kNoGroupSection; ++s)
+        if (flags & glos::kGroupNames[s].bit)
             return s;
-    return NoGroupSection();
+    return kNoGroupSection;
 }
 
 QString GroupsOf(quint16 flags)
@@ -351,7 +347,7 @@ void WordsView::Build()
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
         if (i == 0 || r.section != rows[i - 1].section) {
-            heading = Cell(r.section == NoGroupSection() ? kNoGroupCaption : QString::fromUtf8(kGroupNames[size_t(r.section)].name));
+            heading = Cell(r.section == kNoGroupSection ? kNoGroupCaption : QString::fromUtf8(glos::kGroupNames[r.section].name));
             heading->setSelectable(false);
             QFont bold = heading->font();
             bold.setBold(true);
